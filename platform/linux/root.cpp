@@ -1,0 +1,49 @@
+#include "platform/root.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+std::string SystemPath(std::string_view absolutePath)
+{
+    const char* root = std::getenv("QUILLET_ROOT");
+    if (root == nullptr || *root == '\0')
+        return std::string(absolutePath);
+    std::string path(root);
+    while (!path.empty() && path.back() == '/')
+        path.pop_back();
+    path += absolutePath;
+    return path;
+}
+
+std::optional<std::string> ReadSystemFile(std::string_view absolutePath, std::size_t maxBytes)
+{
+    // /proc and /sys files report a size of 0, so read until the end rather
+    // than trusting stat.
+    const int fd = ::open(SystemPath(absolutePath).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::string text;
+    char chunk[4096];
+    bool failed = false;
+    while (text.size() < maxBytes) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            failed = true;
+            break;
+        }
+        if (n == 0)
+            break;
+        text.append(chunk, std::size_t(n));
+    }
+    ::close(fd);
+    if (failed)
+        return std::nullopt;
+    if (text.size() > maxBytes)
+        text.resize(maxBytes);
+    return text;
+}

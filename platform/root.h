@@ -1,0 +1,17 @@
+// Where the Linux readers find /sys and /proc. QUILLET_ROOT moves them onto a
+// fixture tree, so tests and headless runs can stage any battery or memory.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// absolutePath under $QUILLET_ROOT when that is set and non-empty, else
+// absolutePath itself.
+std::string SystemPath(std::string_view absolutePath);
+
+// The text of a small /sys or /proc file (looked up through SystemPath), at
+// most maxBytes of it; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadSystemFile(std::string_view absolutePath,
+                                          std::size_t maxBytes = 64 * 1024);
