@@ -1,0 +1,369 @@
+// The Reg* calls over the SQLite hive. A key is a row of `keys` (its parent's
+// id and its name); a value is a row of `vals`. Handles name a row and stay
+// valid until closed; a handle whose key was deleted gives ERROR_KEY_DELETED.
+#include "platform/registry.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/linux/registry_store.h"
+#include "platform/linux/registry_value.h"
+#include "platform/linux/sql_statement.h"
+#include "platform/text.h"
+
+struct HKEY__
+{
+    std::int64_t id;
+    std::string store;  // a handle is good only for the hive it was opened in
+};
+
+namespace {
+
+using Access = RegistryStore::Access;
+
+constexpr UINT_PTR kFirstRoot = 0x80000000;
+constexpr UINT_PTR kLastRoot = 0x80000003;
+constexpr size_t kMaxKeyName = 255;
+constexpr size_t kMaxValueName = 16383;
+
+std::mutex g_handlesMutex;
+std::unordered_set<HKEY> g_handles;
+
+bool IsRoot(HKEY key)
+{
+    auto raw = reinterpret_cast<UINT_PTR>(key);
+    return raw >= kFirstRoot && raw <= kLastRoot;
+}
+
+LONG Resolve(HKEY key, std::int64_t& id)
+{
+    if (IsRoot(key)) {
+        id = std::int64_t(reinterpret_cast<UINT_PTR>(key) - kFirstRoot + 1);  // rows 1 to 4
+        return ERROR_SUCCESS;
+    }
+    std::lock_guard lock(g_handlesMutex);
+    if (!key || !g_handles.contains(key) || key->store != RegistryStore::Path())
+        return ERROR_INVALID_HANDLE;
+    id = key->id;
+    return ERROR_SUCCESS;
+}
+
+HKEY NewHandle(std::int64_t id)
+{
+    auto key = new HKEY__{id, RegistryStore::Path()};
+    std::lock_guard lock(g_handlesMutex);
+    g_handles.insert(key);
+    return key;
+}
+
+LONG StepError(int rc, Access access)
+{
+    return RegistryStore::ErrorFrom(rc, access);
+}
+
+LONG CheckAlive(sqlite3* db, std::int64_t id, Access access)
+{
+    SqlStatement select(db, "SELECT 1 FROM keys WHERE id = ?");
+    int rc = select.Bind(1, id).Step();
+    if (rc == SQLITE_ROW)
+        return ERROR_SUCCESS;
+    return rc == SQLITE_DONE ? ERROR_KEY_DELETED : StepError(rc, access);
+}
+
+// "a\b\c" into its names; null or empty is the key itself, one trailing "\" is allowed.
+LONG SplitPath(LPCWSTR path, std::vector<std::string>& names)
+{
+    std::u16string_view rest = path ? std::u16string_view(path) : std::u16string_view();
+    while (!rest.empty()) {
+        size_t cut = std::min(rest.find(u'\\'), rest.size());
+        std::u16string_view name = rest.substr(0, cut);
+        if (name.empty() || name.size() > kMaxKeyName)
+            return ERROR_INVALID_PARAMETER;
+        names.push_back(Utf16ToUtf8(name));
+        rest.remove_prefix(std::min(cut + 1, rest.size()));
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG FindChild(sqlite3* db, std::int64_t parent, const std::string& name, std::int64_t& child, Access access)
+{
+    SqlStatement select(db, "SELECT id FROM keys WHERE parent = ? AND name = ?");
+    int rc = select.Bind(1, parent).Bind(2, name).Step();
+    if (rc == SQLITE_ROW)
+        child = select.Int(0);
+    return rc == SQLITE_ROW ? ERROR_SUCCESS : rc == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : StepError(rc, access);
+}
+
+LONG AddChild(sqlite3* db, std::int64_t parent, const std::string& name, std::int64_t& child)
+{
+    SqlStatement insert(db, "INSERT INTO keys(parent, name) VALUES (?, ?)");
+    int rc = insert.Bind(1, parent).Bind(2, name).Step();
+    child = sqlite3_last_insert_rowid(db);
+    return rc == SQLITE_DONE ? ERROR_SUCCESS : StepError(rc, Access::Write);
+}
+
+LONG ReadValue(sqlite3* db, std::int64_t key, LPCWSTR name, DWORD& type, std::vector<BYTE>& data)
+{
+    SqlStatement select(db, "SELECT type, data FROM vals WHERE key = ? AND name = ?");
+    int rc = select.Bind(1, key).Bind(2, Utf16ToUtf8(name ? name : u"")).Step();
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : StepError(rc, Access::Read);
+    type = DWORD(select.Int(0));
+    data = ColumnValueData(select, 1);
+    return ERROR_SUCCESS;
+}
+
+// Hands value data out as the platform does: size only without a buffer,
+// ERROR_MORE_DATA with the needed size when the buffer is too small.
+LONG CopyData(DWORD type, const std::vector<BYTE>& data, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
+{
+    if (lpType)
+        *lpType = type;
+    if (!lpcbData)
+        return ERROR_SUCCESS;
+    DWORD room = *lpcbData;
+    *lpcbData = DWORD(data.size());
+    if (!lpData)
+        return ERROR_SUCCESS;
+    if (room < data.size())
+        return ERROR_MORE_DATA;
+    std::copy(data.begin(), data.end(), lpData);
+    return ERROR_SUCCESS;
+}
+
+// Copies a name into a character buffer whose size counts the terminator.
+LONG CopyName(const std::string& name, LPWSTR buffer, LPDWORD lpcch)
+{
+    std::u16string text = Utf8ToUtf16(name);
+    if (text.size() + 1 > *lpcch)
+        return ERROR_MORE_DATA;
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = 0;
+    *lpcch = DWORD(text.size());
+    return ERROR_SUCCESS;
+}
+
+LONG OpenOrCreate(HKEY hKey, LPCWSTR lpSubKey, bool create, PHKEY phkResult, LPDWORD lpdwDisposition)
+{
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    *phkResult = nullptr;
+    std::int64_t id = 0;
+    std::vector<std::string> names;
+    LONG result = Resolve(hKey, id);
+    if (result == ERROR_SUCCESS)
+        result = SplitPath(lpSubKey, names);
+    if (result != ERROR_SUCCESS)
+        return result;
+    bool created = false;
+    Access access = create ? Access::Write : Access::Read;
+    result = RegistryStore::Run(access, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, access);
+        for (const std::string& name : names) {
+            if (step != ERROR_SUCCESS)
+                break;
+            step = FindChild(db, id, name, id, access);
+            if (step == ERROR_FILE_NOT_FOUND && create) {
+                step = AddChild(db, id, name, id);
+                created = true;
+            }
+        }
+        return step;
+    });
+    if (result != ERROR_SUCCESS)
+        return result;
+    if (lpdwDisposition)
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    *phkResult = (IsRoot(hKey) && names.empty()) ? hKey : NewHandle(id);
+    return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::string RegStorePath()
+{
+    return RegistryStore::Path();
+}
+
+LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
+{
+    return OpenOrCreate(hKey, lpSubKey, false, phkResult, nullptr);
+}
+
+LONG RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
+                     PHKEY phkResult, LPDWORD lpdwDisposition)
+{
+    if (!lpSubKey)
+        return ERROR_INVALID_PARAMETER;
+    return OpenOrCreate(hKey, lpSubKey, true, phkResult, lpdwDisposition);
+}
+
+LONG RegCloseKey(HKEY hKey)
+{
+    if (IsRoot(hKey))
+        return ERROR_SUCCESS;
+    std::lock_guard lock(g_handlesMutex);
+    if (!hKey || g_handles.erase(hKey) == 0)
+        return ERROR_INVALID_HANDLE;
+    delete hKey;
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
+                      LPDWORD lpcbData)
+{
+    if (lpReserved || (lpData && !lpcbData))
+        return ERROR_INVALID_PARAMETER;
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Read);
+        return step == ERROR_SUCCESS ? ReadValue(db, id, lpValueName, type, data) : step;
+    });
+    return result == ERROR_SUCCESS ? CopyData(type, data, lpType, lpData, lpcbData) : result;
+}
+
+LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, LPCBYTE lpData, DWORD cbData)
+{
+    if ((!lpData && cbData > 0) || WideLength(lpValueName) > kMaxValueName)
+        return ERROR_INVALID_PARAMETER;
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    std::vector<BYTE> data(lpData, lpData + cbData);
+    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Write);
+        if (step != ERROR_SUCCESS)
+            return step;
+        SqlStatement upsert(db,
+                            "INSERT INTO vals(key, name, type, data) VALUES (?, ?, ?, ?)"
+                            " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
+        upsert.Bind(1, id).Bind(2, Utf16ToUtf8(lpValueName ? lpValueName : u"")).Bind(3, std::int64_t(dwType));
+        BindValueData(upsert, 4, dwType, data);
+        int rc = upsert.Step();
+        return rc == SQLITE_DONE ? ERROR_SUCCESS : StepError(rc, Access::Write);
+    });
+}
+
+LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                   LPWSTR lpClass, LPDWORD lpcchClass, PFILETIME)
+{
+    if (!lpName || !lpcchName || lpReserved)
+        return ERROR_INVALID_PARAMETER;
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    std::string name;
+    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Read);
+        if (step != ERROR_SUCCESS)
+            return step;
+        SqlStatement select(db, "SELECT name FROM keys WHERE parent = ? ORDER BY name LIMIT 1 OFFSET ?");
+        int rc = select.Bind(1, id).Bind(2, std::int64_t(dwIndex)).Step();
+        if (rc == SQLITE_ROW)
+            name = select.Text(0);
+        return rc == SQLITE_ROW ? ERROR_SUCCESS : rc == SQLITE_DONE ? ERROR_NO_MORE_ITEMS : StepError(rc, Access::Read);
+    });
+    if (result != ERROR_SUCCESS)
+        return result;
+    if (lpClass && lpcchClass && *lpcchClass > 0)
+        lpClass[0] = 0;  // keys carry no class
+    if (lpcchClass)
+        *lpcchClass = 0;
+    return CopyName(name, lpName, lpcchName);
+}
+
+LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
+                   LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
+{
+    if (!lpValueName || !lpcchValueName || lpReserved || (lpData && !lpcbData))
+        return ERROR_INVALID_PARAMETER;
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    std::string name;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Read);
+        if (step != ERROR_SUCCESS)
+            return step;
+        // Values enumerate in the order they were first set, as on the platform.
+        SqlStatement select(db, "SELECT name, type, data FROM vals WHERE key = ? ORDER BY rowid LIMIT 1 OFFSET ?");
+        int rc = select.Bind(1, id).Bind(2, std::int64_t(dwIndex)).Step();
+        if (rc == SQLITE_ROW) {
+            name = select.Text(0);
+            type = DWORD(select.Int(1));
+            data = ColumnValueData(select, 2);
+        }
+        return rc == SQLITE_ROW ? ERROR_SUCCESS : rc == SQLITE_DONE ? ERROR_NO_MORE_ITEMS : StepError(rc, Access::Read);
+    });
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = CopyName(name, lpValueName, lpcchValueName);
+    LONG copied = CopyData(type, data, lpType, lpData, lpcbData);
+    return result != ERROR_SUCCESS ? result : copied;
+}
+
+LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
+{
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Write);
+        if (step != ERROR_SUCCESS)
+            return step;
+        SqlStatement erase(db, "DELETE FROM vals WHERE key = ? AND name = ?");
+        int rc = erase.Bind(1, id).Bind(2, Utf16ToUtf8(lpValueName ? lpValueName : u"")).Step();
+        if (rc != SQLITE_DONE)
+            return StepError(rc, Access::Write);
+        return sqlite3_changes(db) > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    });
+}
+
+// Deletes one key without sub-keys; a key that still has sub-keys is refused
+// with ERROR_ACCESS_DENIED, so a tree goes only by deleting its leaves first.
+LONG RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
+{
+    std::int64_t id = 0;
+    std::vector<std::string> names;
+    LONG result = Resolve(hKey, id);
+    if (result == ERROR_SUCCESS)
+        result = SplitPath(lpSubKey, names);
+    if (result == ERROR_SUCCESS && names.empty())
+        result = ERROR_INVALID_PARAMETER;
+    if (result != ERROR_SUCCESS)
+        return result;
+    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, Access::Write);
+        for (const std::string& name : names)
+            if (step == ERROR_SUCCESS)
+                step = FindChild(db, id, name, id, Access::Write);
+        if (step != ERROR_SUCCESS)
+            return step;
+        SqlStatement child(db, "SELECT 1 FROM keys WHERE parent = ? LIMIT 1");
+        int rc = child.Bind(1, id).Step();
+        if (rc == SQLITE_ROW)
+            return ERROR_ACCESS_DENIED;
+        if (rc != SQLITE_DONE)
+            return StepError(rc, Access::Write);
+        SqlStatement values(db, "DELETE FROM vals WHERE key = ?");
+        SqlStatement key(db, "DELETE FROM keys WHERE id = ?");
+        rc = values.Bind(1, id).Step();
+        if (rc == SQLITE_DONE)
+            rc = key.Bind(1, id).Step();
+        return rc == SQLITE_DONE ? ERROR_SUCCESS : StepError(rc, Access::Write);
+    });
+}

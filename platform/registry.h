@@ -1,0 +1,90 @@
+// The device registry: keys holding sub-keys and typed values, under the
+// platform's names and contracts. On Linux the hive is one SQLite file per
+// user, $XDG_CONFIG_HOME/quillet/registry.sqlite3 (fallback ~/.config).
+// Every call is one transaction, so concurrent programs and crashes never
+// leave a value half written.
+#pragma once
+
+#include <string>
+
+#include "platform/types.h"
+
+struct HKEY__;
+using HKEY = HKEY__*;
+using PHKEY = HKEY*;
+using REGSAM = DWORD;
+using LPDWORD = DWORD*;
+using LPBYTE = BYTE*;
+using LPCBYTE = const BYTE*;
+
+// Only ever passed as null by the program; never dereferenced here.
+struct SECURITY_ATTRIBUTES;
+using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
+struct FILETIME;
+using PFILETIME = FILETIME*;
+
+// Predefined roots: fixed handle values that are always open.
+#define HKEY_CLASSES_ROOT (reinterpret_cast<HKEY>(UINT_PTR(0x80000000)))
+#define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(UINT_PTR(0x80000001)))
+#define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(UINT_PTR(0x80000002)))
+#define HKEY_USERS (reinterpret_cast<HKEY>(UINT_PTR(0x80000003)))
+
+// Results of the Reg* calls.
+constexpr LONG ERROR_SUCCESS = 0;
+constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+constexpr LONG ERROR_ACCESS_DENIED = 5;
+constexpr LONG ERROR_INVALID_HANDLE = 6;
+constexpr LONG ERROR_OUTOFMEMORY = 14;
+constexpr LONG ERROR_INVALID_PARAMETER = 87;
+constexpr LONG ERROR_DISK_FULL = 112;
+constexpr LONG ERROR_MORE_DATA = 234;
+constexpr LONG ERROR_NO_MORE_ITEMS = 259;
+constexpr LONG ERROR_BADDB = 1009;          // the store file is not a registry database
+constexpr LONG ERROR_CANTOPEN = 1011;       // the store file cannot be opened or created
+constexpr LONG ERROR_CANTREAD = 1012;
+constexpr LONG ERROR_CANTWRITE = 1013;
+constexpr LONG ERROR_KEY_DELETED = 1018;    // the handle's key was deleted meanwhile
+
+// Access rights: accepted and ignored, the hive belongs to its user.
+constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
+constexpr REGSAM KEY_SET_VALUE = 0x0002;
+constexpr REGSAM KEY_READ = 0x20019;
+constexpr REGSAM KEY_WRITE = 0x20006;
+constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
+
+constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
+
+constexpr DWORD REG_CREATED_NEW_KEY = 1;
+constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
+
+constexpr DWORD REG_NONE = 0;
+constexpr DWORD REG_SZ = 1;
+constexpr DWORD REG_EXPAND_SZ = 2;
+constexpr DWORD REG_BINARY = 3;
+constexpr DWORD REG_DWORD = 4;
+constexpr DWORD REG_DWORD_BIG_ENDIAN = 5;
+constexpr DWORD REG_LINK = 6;
+constexpr DWORD REG_MULTI_SZ = 7;
+constexpr DWORD REG_QWORD = 11;
+
+LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                   PHKEY phkResult);
+LONG RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD Reserved, LPWSTR lpClass,
+                     DWORD dwOptions, REGSAM samDesired,
+                     LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
+                     LPDWORD lpdwDisposition);
+LONG RegCloseKey(HKEY hKey);
+LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                      LPBYTE lpData, LPDWORD lpcbData);
+LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD Reserved, DWORD dwType,
+                    LPCBYTE lpData, DWORD cbData);
+LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName,
+                   LPDWORD lpReserved, LPWSTR lpClass, LPDWORD lpcchClass,
+                   PFILETIME lpftLastWriteTime);
+LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName,
+                   LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
+LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName);
+LONG RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey);
+
+// Where the hive lives for the current environment (UTF-8), for messages.
+std::string RegStorePath();
