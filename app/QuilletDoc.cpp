@@ -1,0 +1,5 @@
+#include "app/QuilletDoc.h"
+
+void CQuilletDoc::Serialize(CArchive&)
+{
+}

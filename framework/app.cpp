@@ -1,0 +1,147 @@
+#include "framework/app.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+#include "framework/window_p.h"
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(LPCWSTR lpszAppName) : m_strAppName(lpszAppName)
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    for (CDocTemplate* t : m_templateList)
+        delete t;
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    if (m_pMainWnd)
+        QApplication::exec();
+    return ExitInstance();
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
+{
+    // The framework's own profile lives under this key; the program keeps
+    // none of its settings there.
+    m_strRegistryKey = lpszRegistryKey;
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    m_nMaxMRU = nMaxMRU;
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (pTemplate)
+        m_templateList.push_back(pTemplate);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    rCmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg.startsWith(u'-') || arg.startsWith(u'/'))
+            continue;
+        rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
+        rCmdInfo.m_strFileName = CString(arg.toStdU16String());
+        break;
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    switch (rCmdInfo.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+        OnFileNew();
+        return m_pMainWnd != nullptr;
+    case CCommandLineInfo::FileOpen:
+        return !m_templateList.empty() && m_templateList.front()->OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
+    default:
+        return TRUE;
+    }
+}
+
+void CWinApp::OnFileNew()
+{
+    if (!m_templateList.empty())
+        m_templateList.front()->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen()
+{
+    // Documents hold nothing that a file could give them, so there is no
+    // file to choose: opening reinitialises the one document, as a new one.
+    if (!m_templateList.empty())
+        m_templateList.front()->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE, 0, 0);
+}
+
+void AfxWinInit(int& argc, char** argv)
+{
+    if (QCoreApplication::instance())
+        return;
+    const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (!hasDisplay && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    auto* app = new QApplication(argc, argv);
+    // The main frame's destruction ends the program, not the last window.
+    app->setQuitOnLastWindowClosed(false);
+}
+
+int AfxWinMain(int argc, char** argv)
+{
+    AfxWinInit(argc, argv);
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (app->m_strAppName.IsEmpty())
+        app->m_strAppName = CString(QCoreApplication::applicationName().toStdU16String());
+    if (!app->InitInstance()) {
+        app->ExitInstance();
+        return 1;
+    }
+    return app->Run();
+}

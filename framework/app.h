@@ -1,0 +1,51 @@
+// The application object, the command line and the program's entry.
+#pragma once
+
+#include <vector>
+
+#include "framework/doc.h"
+#include "framework/wnd.h"
+
+class CCommandLineInfo {
+public:
+    enum { FileNew, FileOpen, FileNothing } m_nShellCommand = FileNew;
+    CString m_strFileName;
+};
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(LPCWSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    virtual int Run();
+    virtual int ExitInstance();
+
+    void SetRegistryKey(LPCWSTR lpszRegistryKey);
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppExit();
+
+    CWnd* m_pMainWnd = nullptr;
+    CString m_strAppName;
+    CString m_strRegistryKey;
+    UINT m_nMaxMRU = 0;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<CDocTemplate*> m_templateList;
+};
+
+CWinApp* AfxGetApp();
+
+// Creates the toolkit's application (the offscreen platform when there is no
+// display) and hands it the command line.
+void AfxWinInit(int& argc, char** argv);
+// The program's entry: AfxWinInit, InitInstance, then the message loop.
+int AfxWinMain(int argc, char** argv);

@@ -1,0 +1,50 @@
+#include "framework/dlgunits.h"
+
+#include "framework/window_p.h"
+#include "platform/metrics.h"
+
+namespace {
+
+constexpr AFX_BASE_UNITS kNormalUnits{7, 13};
+
+int MulDiv(int number, int numerator, int denominator)
+{
+    const long long product = (long long)number * numerator;
+    const long long half = denominator / 2;
+    return int(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+}
+
+} // namespace
+
+AFX_BASE_UNITS AfxGetDialogBaseUnits()
+{
+    const bool vga = GetSystemMetrics(SM_CYSCREEN) > 320;
+    return vga ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
+}
+
+RECT AfxMapDialogRect(int x, int y, int cx, int cy)
+{
+    const AFX_BASE_UNITS u = AfxGetDialogBaseUnits();
+    const int left = MulDiv(x, u.cx, 4);
+    const int top = MulDiv(y, u.cy, 8);
+    return RECT{left, top, left + MulDiv(cx, u.cx, 4), top + MulDiv(cy, u.cy, 8)};
+}
+
+void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
+{
+    QWidget* parent = pParent ? AfxWidget(pParent->m_hWnd) : nullptr;
+    if (!parent || !pTemplate)
+        return;
+    for (size_t i = 0; i < pTemplate->nItems; ++i) {
+        const AFX_DLGITEM& item = pTemplate->pItems[i];
+        const std::u16string_view cls = item.lpszClass ? item.lpszClass : u"";
+        const AfxWindowKind kind = cls == AFX_WNDCLASS_BUTTON ? AfxWindowKind::Button
+            : cls == AFX_WNDCLASS_PROGRESS                    ? AfxWindowKind::Progress
+            : cls == AFX_WNDCLASS_STATIC                      ? AfxWindowKind::Static
+                                                              : AfxWindowKind::Generic;
+        HWND h = AfxCreateWindowHandle(kind, parent, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
+        const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
+        h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        h->widget->setVisible(item.dwStyle & WS_VISIBLE);
+    }
+}

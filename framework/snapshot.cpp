@@ -1,0 +1,36 @@
+#include "framework/snapshot.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/window_p.h"
+
+void AfxRegisterSnapshot(CWnd* pWnd, int nScreen)
+{
+    const char* dir = std::getenv("QUILLET_SNAPSHOT");
+    if (!dir || !*dir || !pWnd || !IsWindow(pWnd->m_hWnd))
+        return;
+    pWnd->m_hWnd->snapshotScreen = nScreen;
+}
+
+void AfxSaveSnapshotIfDue(HWND hWnd)
+{
+    const char* dir = std::getenv("QUILLET_SNAPSHOT");
+    if (!dir || !*dir || !hWnd->snapshotScreen)
+        return;
+    const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(hWnd->snapshotScreen));
+    QWidget* window = hWnd->widget->window();
+    // After the paint has finished: grabbing paints the window again.
+    QTimer::singleShot(0, window, [window, path] {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (window->grab().save(path, "PNG"))
+            std::printf("snapshot: %s\n", path.toLocal8Bit().constData());
+        else
+            std::fprintf(stderr, "snapshot: cannot write %s\n", path.toLocal8Bit().constData());
+        std::fflush(stdout);
+    });
+}

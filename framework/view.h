@@ -1,0 +1,43 @@
+// Views: the window inside a frame that shows a document; the form view lays
+// out a template's controls and binds them by data exchange.
+#pragma once
+
+#include "framework/controls.h"
+#include "framework/doc.h"
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+};
+
+// Binds a member control object to the template's control of that id, once.
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+class CView : public CWnd {
+public:
+    CDocument* GetDocument() const { return m_pDocument; }
+    virtual void OnInitialUpdate();
+    // Creates the view's window as a child of the frame.
+    virtual BOOL Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext);
+
+    void PostNcDestroy() override;
+
+protected:
+    friend class CDocument;
+    CDocument* m_pDocument = nullptr;
+};
+
+class CFormView : public CView {
+public:
+    explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
+    BOOL Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext) override;
+    void OnInitialUpdate() override;
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    UINT m_nIDTemplate;
+};

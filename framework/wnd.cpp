@@ -1,0 +1,469 @@
+#include "framework/wnd.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <vector>
+
+#include "framework/app.h"
+#include "framework/msgbox.h"
+#include "framework/window_p.h"
+
+// ---- message maps -------------------------------------------------------
+
+const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP map = {nullptr, &entries[0]};
+    return &map;
+}
+
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID)
+{
+    for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e)
+            if (e->nMessage == nMsg && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
+                return e;
+    return nullptr;
+}
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
+{
+    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, UINT(nCode), nID);
+    if (!e)
+        return FALSE;
+    e->pfn(this, nID, 0);
+    return TRUE;
+}
+
+// ---- CWnd ---------------------------------------------------------------
+
+CWnd::~CWnd()
+{
+    if (m_pbDeleted)
+        *m_pbDeleted = true;
+    if (m_bTemporary || !m_hWnd)
+        return;
+    // An object that goes away before its window takes the window with it,
+    // except for controls it only borrowed from a template.
+    HWND h = m_hWnd;
+    if (IsWindow(h) && h->pWnd == this) {
+        h->pWnd = nullptr;
+        if (m_bOwnsWindow) {
+            h->destroyed = true;
+            h->widget->hide();
+            h->widget->deleteLater();
+        }
+    }
+    m_hWnd = nullptr;
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return IsWindow(hWnd) ? hWnd->pWnd : nullptr;
+}
+
+namespace {
+
+AfxWindowKind KindOf(LPCWSTR lpszClassName)
+{
+    const std::u16string_view name = lpszClassName ? lpszClassName : u"";
+    if (name == AFX_WNDCLASS_BUTTON)
+        return AfxWindowKind::Button;
+    if (name == AFX_WNDCLASS_PROGRESS)
+        return AfxWindowKind::Progress;
+    if (name == AFX_WNDCLASS_STATIC)
+        return AfxWindowKind::Static;
+    if (name == AFX_WNDCLASS_FRAME)
+        return AfxWindowKind::Frame;
+    return AfxWindowKind::Generic;
+}
+
+} // namespace
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    CREATESTRUCT cs{lpParam, pParentWnd ? pParentWnd->m_hWnd : nullptr, rect.bottom - rect.top,
+        rect.right - rect.left, rect.top, rect.left, dwStyle, lpszWindowName, lpszClassName, dwExStyle};
+    if (!PreCreateWindow(cs))
+        return FALSE;
+    QWidget* parent = pParentWnd ? AfxWidget(pParentWnd->m_hWnd) : nullptr;
+    HWND h = AfxCreateWindowHandle(KindOf(cs.lpszClass), parent, cs.style, cs.dwExStyle, nID, cs.lpszName);
+    h->widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
+    if (!parent && cs.lpszName)
+        h->widget->setWindowTitle(QString::fromUtf16(cs.lpszName));
+    h->pWnd = this;
+    m_hWnd = h;
+    m_bOwnsWindow = true;
+    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    if (cs.style & WS_VISIBLE)
+        h->widget->show();
+    return TRUE;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
+{
+    return TRUE;
+}
+
+namespace {
+
+void CollectTree(QWidget* w, std::vector<HWND>& out)
+{
+    // Children first: they are gone before their parent.
+    for (QObject* o : w->children())
+        if (auto* child = qobject_cast<QWidget*>(o))
+            CollectTree(child, out);
+    if (HWND h = AfxHandleOf(w))
+        out.push_back(h);
+}
+
+} // namespace
+
+BOOL CWnd::DestroyWindow()
+{
+    HWND h = m_hWnd;
+    if (!IsWindow(h))
+        return FALSE;
+    QWidget* top = h->widget;
+    std::vector<HWND> tree;
+    CollectTree(top, tree);
+    // WM_DESTROY goes to the window first, then to its children.
+    for (auto it = tree.rbegin(); it != tree.rend(); ++it)
+        ::SendMessage(*it, WM_DESTROY, 0, 0);
+    for (HWND w : tree) {
+        for (const auto& [id, timer] : w->timers)
+            w->widget->killTimer(timer.qtId);
+        w->timers.clear();
+        w->destroyed = true;
+    }
+    top->hide();
+    top->deleteLater();
+    if (CWnd* pMain = AfxGetMainWnd(); pMain && pMain->m_hWnd == h) {
+        // The main window's end is the program's end.
+        AfxGetApp()->m_pMainWnd = nullptr;
+        QCoreApplication::exit(0);
+    }
+    // Detach every object, then let each clean up; this object may delete itself last.
+    std::vector<CWnd*> owners;
+    for (HWND w : tree) {
+        if (CWnd* p = w->pWnd) {
+            p->m_hWnd = nullptr;
+            w->pWnd = nullptr;
+            owners.push_back(p);
+        }
+    }
+    for (CWnd* p : owners)
+        p->PostNcDestroy();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!IsWindow(hWnd) || hWnd->pWnd || m_hWnd)
+        return FALSE;
+    hWnd->pWnd = this;
+    m_hWnd = hWnd;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    CWnd* pItem = pParent ? pParent->GetDlgItem(int(nID)) : nullptr;
+    return pItem && SubclassWindow(pItem->m_hWnd);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND h = m_hWnd;
+    if (IsWindow(h) && h->pWnd == this)
+        h->pWnd = nullptr;
+    m_hWnd = nullptr;
+    return h;
+}
+
+CWnd* CWnd::GetParent() const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    HWND parent = (w && !w->isWindow()) ? AfxHandleOf(w->parentWidget()) : nullptr;
+    if (!parent)
+        return nullptr;
+    if (parent->pWnd)
+        return parent->pWnd;
+    if (!parent->pTemporary) {
+        parent->pTemporary = std::make_unique<CWnd>();
+        parent->pTemporary->m_hWnd = parent;
+        parent->pTemporary->m_bTemporary = true;
+    }
+    return parent->pTemporary.get();
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w)
+        return nullptr;
+    for (QObject* o : w->children()) {
+        HWND child = AfxHandleOf(qobject_cast<QWidget*>(o));
+        if (!child || child->destroyed || child->id != UINT(nID))
+            continue;
+        if (child->pWnd)
+            return child->pWnd;
+        if (!child->pTemporary) {
+            child->pTemporary = std::make_unique<CWnd>();
+            child->pTemporary->m_hWnd = child;
+            child->pTemporary->m_bTemporary = true;
+        }
+        return child->pTemporary.get();
+    }
+    return nullptr;
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return IsWindow(m_hWnd) ? int(m_hWnd->id) : 0;
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return IsWindow(m_hWnd) ? m_hWnd->style : 0;
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return IsWindow(m_hWnd) ? m_hWnd->exStyle : 0;
+}
+
+void CWnd::SetWindowText(LPCWSTR lpszString)
+{
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString));
+}
+
+int CWnd::GetWindowTextLength() const
+{
+    return int(::SendMessage(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    const int n = GetWindowTextLength();
+    std::u16string buffer(size_t(n) + 1, u'\0');
+    const auto copied = ::SendMessage(m_hWnd, WM_GETTEXT, WPARAM(buffer.size()), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(size_t(copied > 0 ? copied : 0));
+    rString = CString(std::move(buffer));
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr), bRedraw);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    const int border = w ? AfxBorder(m_hWnd) : 0;
+    *lpRect = w ? RECT{0, 0, w->width() - 2 * border, w->height() - 2 * border} : RECT{0, 0, 0, 0};
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w) {
+        *lpRect = RECT{0, 0, 0, 0};
+        return;
+    }
+    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
+    *lpRect = RECT{origin.x(), origin.y(), origin.x() + w->width(), origin.y() + w->height()};
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w)
+        return;
+    const int border = AfxBorder(m_hWnd);
+    const QPoint origin = w->mapToGlobal(QPoint(border, border));
+    *lpRect = RECT{lpRect->left - origin.x(), lpRect->top - origin.y(), lpRect->right - origin.x(),
+        lpRect->bottom - origin.y()};
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w)
+        return;
+    const int border = AfxBorder(m_hWnd);
+    const QPoint origin = w->mapToGlobal(QPoint(border, border));
+    *lpRect = RECT{lpRect->left + origin.x(), lpRect->top + origin.y(), lpRect->right + origin.x(),
+        lpRect->bottom + origin.y()};
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    if (QWidget* w = AfxWidget(m_hWnd)) {
+        w->setGeometry(x, y, nWidth, nHeight);
+        if (bRepaint)
+            w->update();
+    }
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w)
+        return FALSE;
+    const BOOL wasVisible = w->isVisible();
+    w->setVisible(nCmdShow != SW_HIDE);
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    return w && w->isVisible();
+}
+
+void CWnd::UpdateWindow()
+{
+    if (QWidget* w = AfxWidget(m_hWnd); w && w->isVisible())
+        w->repaint();
+}
+
+void CWnd::Invalidate(BOOL)
+{
+    if (QWidget* w = AfxWidget(m_hWnd))
+        w->update();
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC)
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w || nIDEvent == 0)
+        return 0;
+    KillTimer(nIDEvent);
+    const int qtId = w->startTimer(std::chrono::milliseconds(nElapse), Qt::PreciseTimer);
+    if (!qtId)
+        return 0;
+    m_hWnd->timers[nIDEvent] = HWND__::Timer{qtId, nElapse};
+    return nIDEvent;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    QWidget* w = AfxWidget(m_hWnd);
+    if (!w)
+        return FALSE;
+    const auto it = m_hWnd->timers.find(nIDEvent);
+    if (it == m_hWnd->timers.end())
+        return FALSE;
+    w->killTimer(it->second.qtId);
+    m_hWnd->timers.erase(it);
+    return TRUE;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::PostMessage(m_hWnd, message, wParam, lParam);
+}
+
+int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
+{
+    return AfxShowMessageBox(m_hWnd, lpszText, lpszCaption, nType);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const CurrentMessage saved = m_current;
+    bool* const outerDeleted = m_pbDeleted;
+    bool deleted = false;
+    m_current = CurrentMessage{message, wParam, lParam};
+    m_pbDeleted = &deleted;
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result) && !deleted)
+        result = DefWindowProc(message, wParam, lParam);
+    // A handler may have destroyed and deleted this object: touch nothing then.
+    if (deleted) {
+        if (outerDeleted)
+            *outerDeleted = true;
+        return result;
+    }
+    m_current = saved;
+    m_pbDeleted = outerDeleted;
+    return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        if (!OnCommand(wParam, lParam))
+            return FALSE;
+        *pResult = 0;
+        return TRUE;
+    }
+    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (!e)
+        return FALSE;
+    *pResult = e->pfn(this, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // Menus and accelerators carry no control: their code counts as a command.
+    const int nCode = lParam ? int(HIWORD(wParam)) : int(CN_COMMAND);
+    return OnCmdMsg(LOWORD(wParam), nCode);
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::DefWindowProc(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return int(Default());
+}
+
+void CWnd::OnDestroy()
+{
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+
+void CWnd::OnClose()
+{
+    Default();
+}

@@ -1,0 +1,123 @@
+// Windows: the framework's CWnd over a toolkit widget, with messages,
+// timers, texts, fonts and message boxes.
+#pragma once
+
+#include "framework/gdi.h"
+#include "framework/msgmap.h"
+#include "framework/string.h"
+
+struct CREATESTRUCT {
+    LPVOID lpCreateParams;
+    HWND hwndParent;
+    int cy, cx, y, x;
+    DWORD style;
+    LPCWSTR lpszName;
+    LPCWSTR lpszClass;
+    DWORD dwExStyle;
+};
+using LPCREATESTRUCT = CREATESTRUCT*;
+
+using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
+
+// Window classes the framework knows.
+inline constexpr WCHAR AFX_WNDCLASS_GENERIC[] = u"AfxWnd";
+inline constexpr WCHAR AFX_WNDCLASS_FRAME[] = u"AfxFrameOrView";
+inline constexpr WCHAR AFX_WNDCLASS_BUTTON[] = u"Button";
+inline constexpr WCHAR AFX_WNDCLASS_PROGRESS[] = u"msctls_progress32";
+inline constexpr WCHAR AFX_WNDCLASS_STATIC[] = u"Static";
+
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL IsWindow(HWND hWnd);
+
+// Period in milliseconds of a running window timer, 0 when it is not running.
+UINT AfxGetTimerElapse(HWND hWnd, UINT_PTR nIDEvent);
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+        CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL DestroyWindow();
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+
+    CWnd* GetParent() const;
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+
+    void SetWindowText(LPCWSTR lpszString);
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+
+    void GetClientRect(LPRECT lpRect) const;
+    void GetWindowRect(LPRECT lpRect) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    BOOL ShowWindow(int nCmdShow);
+    void UpdateWindow();
+    void Invalidate(BOOL bErase = TRUE);
+    BOOL IsWindowVisible() const;
+
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Modal box owned by this window; returns the button pressed (IDOK, IDYES, ...).
+    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+    // Entry of every message sent to the window.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called for a control's own notifications that its parent reflects back.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Called once the window is gone; frames and views delete themselves here.
+    virtual void PostNcDestroy() {}
+
+protected:
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // The default processing of the message being handled.
+    LRESULT Default();
+
+public:
+    // Base behaviour of the handlers a message map may name.
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnPaint();
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnClose();
+
+private:
+    friend struct AfxWindowAccess;
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current{0, 0, 0};
+    bool* m_pbDeleted = nullptr; // set while a message is handled
+    bool m_bTemporary = false;
+    bool m_bOwnsWindow = false;
+};
+
+CWnd* AfxGetMainWnd();

@@ -1,0 +1,193 @@
+#include "monitor/QuilletView.h"
+
+#include "framework/app.h"
+#include "framework/snapshot.h"
+#include "platform/disk.h"
+#include "platform/memory.h"
+#include "platform/module.h"
+#include "res/resource.h"
+#include "skin/SkinColourFile.h"
+#include "skin/SkinPaths.h"
+
+BEGIN_MESSAGE_MAP(CQuilletView, CFormView)
+    ON_WM_PAINT()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_ICON_BATTERY, &CQuilletView::OnNothing)
+    ON_BN_CLICKED(IDC_ICON_MEMORY, &CQuilletView::OnNothing)
+    ON_BN_CLICKED(IDC_ICON_STORAGE, &CQuilletView::OnNothing)
+    ON_BN_CLICKED(IDC_BATTERY_TEXT, &CQuilletView::OnNothing)
+    ON_BN_CLICKED(IDC_ICON_BACKUP, &CQuilletView::OnKeepOpen)
+    ON_COMMAND(ID_KEEP_OPEN, &CQuilletView::OnKeepOpen)
+    ON_BN_CLICKED(IDC_MEMORY_TEXT, &CQuilletView::OnNextMemoryText)
+    ON_BN_CLICKED(IDC_STORAGE_TEXT, &CQuilletView::OnNextStorageText)
+    ON_BN_CLICKED(IDC_MEMORY_DIALOG, &CQuilletView::OnMemoryDialog)
+    ON_BN_CLICKED(IDC_EXIT, &CQuilletView::OnExit)
+    ON_COMMAND(ID_EXIT_TOOL, &CQuilletView::OnExit)
+    ON_BN_CLICKED(IDC_BACKLIGHT, &CQuilletView::OnBacklight)
+    ON_BN_CLICKED(IDC_SOFT_RESET, &CQuilletView::OnSoftReset)
+    ON_BN_CLICKED(IDC_POWER_OFF, &CQuilletView::OnPowerKey)
+    ON_COMMAND(ID_ABOUT_TOOL, &CQuilletView::OnAbout)
+    ON_COMMAND(ID_ABOUT_MENU, &CQuilletView::OnAbout)
+    ON_COMMAND(ID_SETTINGS_TOOL, &CQuilletView::OnSettings)
+    ON_COMMAND(ID_SETTINGS_MENU, &CQuilletView::OnSettings)
+END_MESSAGE_MAP()
+
+CQuilletView::CQuilletView() : CFormView(IDD_QUILLET_FORM)
+{
+}
+
+CQuilletView::~CQuilletView()
+{
+    DeleteObject(m_hBackground);
+}
+
+BOOL CQuilletView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CFormView::PreCreateWindow(cs);
+}
+
+void CQuilletView::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_STORAGE_TEXT, m_btnStorageText);
+    DDX_Control(pDX, IDC_MEMORY_TEXT, m_btnMemoryText);
+    DDX_Control(pDX, IDC_BATTERY_TEXT, m_btnBatteryText);
+    DDX_Control(pDX, IDC_BAR_BATTERY, m_barBattery);
+    DDX_Control(pDX, IDC_BAR_BACKUP, m_barBackup);
+    DDX_Control(pDX, IDC_BAR_MEMORY, m_barMemory);
+    DDX_Control(pDX, IDC_BAR_STORAGE, m_barStorage);
+    DDX_Control(pDX, IDC_ICON_BATTERY, m_btnBattery);
+    DDX_Control(pDX, IDC_ICON_BACKUP, m_btnBackup);
+    DDX_Control(pDX, IDC_ICON_MEMORY, m_btnMemory);
+    DDX_Control(pDX, IDC_ICON_STORAGE, m_btnStorage);
+    DDX_Control(pDX, IDC_MEMORY_DIALOG, m_btnMemoryDialog);
+    DDX_Control(pDX, IDC_EXIT, m_btnExit);
+    DDX_Control(pDX, IDC_BACKLIGHT, m_btnBacklight);
+    DDX_Control(pDX, IDC_SOFT_RESET, m_btnSoftReset);
+    DDX_Control(pDX, IDC_POWER_OFF, m_btnPowerOff);
+}
+
+void CQuilletView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    AfxRegisterSnapshot(this, 1);
+
+    WCHAR szModule[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, szModule, MAX_PATH);
+    const CString strModule(szModule);
+    int nLast = -1;
+    for (int i = strModule.Find(PATH_SEPARATOR); i >= 0; i = strModule.Find(PATH_SEPARATOR, i + 1))
+        nLast = i;
+    m_strProgramFolder = strModule.Left(nLast + 1);
+
+    const CString strSkinPath = ReadSettings();
+    m_strSkinFolder = strSkinPath.IsEmpty() ? m_strProgramFolder + u"Skins" + CString(std::u16string(1, PATH_SEPARATOR)) + u"Default"
+                                            : strSkinPath;
+
+    m_strColourFile = ReadSkinTextFile(m_strSkinFolder + CString(std::u16string(1, PATH_SEPARATOR)) + u"QSet.ini");
+    ReadSkinImageType(m_strColourFile, m_strImageExt);
+    ReadSkinColour(m_strColourFile, u"MainTextColor", m_clrMainText);
+    ReadSkinColour(m_strColourFile, u"BarTextColor", m_clrBarText);
+    ReadSkinColour(m_strColourFile, u"BarBackColor", m_clrBarBack);
+    ReadSkinColour(m_strColourFile, u"BarNormalColor", m_clrBarNormal);
+    ReadSkinColour(m_strColourFile, u"BarLowColor", m_clrBarLow);
+    ReadSkinColour(m_strColourFile, u"BarCriticalColor", m_clrBarCritical);
+
+    // The buttons keep drawing the old picture until they get the new one.
+    const HBITMAP hOld = m_hBackground;
+    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, 1, m_strImageExt), u"Error");
+
+    m_arrFigures.RemoveAll();
+    const HFONT hOldFont = m_font.Detach();
+    CreateTextFont();
+    SetupControls();
+    DeleteObject(hOld);
+    DeleteObject(hOldFont);
+
+    ReadBattery();
+
+    MEMORYSTATUS ms{};
+    ms.dwLength = sizeof ms;
+    GlobalMemoryStatus(&ms);
+    m_arrFigures.Add(ms.dwAvailPhys);
+    m_arrFigures.Add(ms.dwTotalPhys);
+
+    ULARGE_INTEGER freeToCaller{}, total{}, totalFree{};
+    GetDiskFreeSpaceExW(nullptr, &freeToCaller, &total, &totalFree);
+    m_arrFigures.Add(freeToCaller.QuadPart);
+    m_arrFigures.Add(total.QuadPart);
+
+    m_btnBatteryText.SetWindowText(BatteryPercentText());
+    UpdateMemoryText();
+    UpdateStorageText();
+    UpdateBars();
+
+    SetTimer(AUTO_CLOSE_TIMER, UINT(m_nAutoCloseSeconds) * 1000, nullptr);
+}
+
+CString CQuilletView::ReadSettings()
+{
+    m_nAutoCloseSeconds = 15;
+    m_bSoftResetWarning = 0;
+    return CString();
+}
+
+void CQuilletView::CreateTextFont()
+{
+    m_font.CreateFont(IsVgaScreen() ? 40 : 20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY, 0x42,
+        u"Tahoma");
+}
+
+void CQuilletView::SetupControls()
+{
+    CImageButton* const buttons[] = {&m_btnBattery, &m_btnBackup, &m_btnMemory, &m_btnStorage, &m_btnMemoryDialog,
+        &m_btnExit, &m_btnBacklight, &m_btnSoftReset, &m_btnPowerOff, &m_btnBatteryText, &m_btnMemoryText,
+        &m_btnStorageText};
+    for (CImageButton* pButton : buttons) {
+        pButton->m_hBackground = m_hBackground;
+        pButton->m_bHideLabel = 0;
+    }
+    for (CImageButton* pButton : {&m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText}) {
+        pButton->SetLabelColor(m_clrMainText);
+        pButton->SetAlignment(-1, 0);
+        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), 1);
+    }
+}
+
+void CQuilletView::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CDC dcMemory;
+    dcMemory.CreateCompatibleDC(&dc);
+    const HBITMAP hOld = dcMemory.SelectObject(m_hBackground);
+    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMemory, 0, 0, SRCCOPY);
+    dcMemory.SelectObject(hOld);
+    dcMemory.DeleteDC();
+}
+
+void CQuilletView::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != AUTO_CLOSE_TIMER) {
+        CFormView::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(AUTO_CLOSE_TIMER);
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->PostMessage(WM_CLOSE, 0, 0);
+}
+
+void CQuilletView::OnDestroy()
+{
+    CFormView::OnDestroy();
+}
+
+void CQuilletView::CloseProgram()
+{
+    KillTimer(AUTO_CLOSE_TIMER);
+    m_arrFigures.RemoveAll();
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->PostMessage(WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,170 @@
+// The battery, memory and storage read-outs of the monitor view.
+#include <cmath>
+#include <limits>
+
+#include "monitor/QuilletView.h"
+#include "platform/codepage.h"
+#include "platform/power.h"
+
+namespace {
+
+constexpr double kBytesPerMegabyte = 1.0 / 1048576.0; // 2^-20
+
+// "Подзарядка..." in code page 1251.
+constexpr char kChargingText[] = "\xCF\xEE\xE4\xE7\xE0\xF0\xFF\xE4\xEA\xE0...";
+
+CString FromCodePage1251(const char* pszText)
+{
+    WCHAR szWide[256] = {};
+    MultiByteToWideChar(1251, 0, pszText, -1, szWide, 256);
+    return CString(szWide);
+}
+
+} // namespace
+
+BOOL CQuilletView::ReadBattery()
+{
+    SYSTEM_POWER_STATUS_EX status{};
+    if (!GetSystemPowerStatusEx(&status, TRUE)) {
+        MessageBox(u"No battery status", u"Error", MB_OK | MB_TOPMOST);
+        return FALSE;
+    }
+    m_nBatteryFlag = status.BatteryFlag;
+    m_nBatteryPercent = status.BatteryLifePercent;
+    m_nBackupFlag = status.BackupBatteryFlag;
+    return TRUE;
+}
+
+CString CQuilletView::BatteryPercentText() const
+{
+    // 255 means the platform doesn't know; desktops without a battery report it too.
+    if (m_nBatteryPercent < 0 || m_nBatteryPercent > 100)
+        return CString(m_nBatteryFlag == BATTERY_FLAG_NO_BATTERY ? u"No battery" : u"Unknown");
+    CString strText;
+    strText.Format(u"%d%s", m_nBatteryPercent, u"%");
+    return strText;
+}
+
+void CQuilletView::UpdateBars()
+{
+    m_barBattery.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    COLORREF clrFill = m_clrBarBack;
+    switch (m_nBatteryFlag) {
+    case BATTERY_FLAG_HIGH:
+    case BATTERY_FLAG_CHARGING:
+        clrFill = m_clrBarNormal;
+        break;
+    case BATTERY_FLAG_LOW:
+        clrFill = m_clrBarLow;
+        break;
+    case BATTERY_FLAG_CRITICAL:
+        clrFill = m_clrBarCritical;
+        break;
+    default:
+        break;
+    }
+    m_barBattery.SetColors(m_clrBarBack, clrFill, m_clrBarText, 1);
+    m_barBattery.SetText(m_nBatteryFlag == BATTERY_FLAG_CHARGING ? FromCodePage1251(kChargingText) : CString(), 1);
+    m_barBattery.SendMessage(PBM_SETPOS, WPARAM(m_nBatteryPercent), 0);
+
+    m_barBackup.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    COLORREF clrBackupFill = m_clrBarBack;
+    int nBackupPos = 100;
+    switch (m_nBackupFlag) {
+    case BATTERY_FLAG_HIGH:
+    case BATTERY_FLAG_CHARGING:
+        clrBackupFill = m_clrBarNormal;
+        break;
+    case BATTERY_FLAG_LOW:
+        clrBackupFill = m_clrBarLow;
+        nBackupPos = 50;
+        break;
+    case BATTERY_FLAG_CRITICAL:
+        clrBackupFill = m_clrBarCritical;
+        nBackupPos = 25;
+        break;
+    default:
+        break;
+    }
+    m_barBackup.SetColors(m_clrBarBack, clrBackupFill, m_clrBarText, 1);
+    m_barBackup.SendMessage(PBM_SETPOS, WPARAM(nBackupPos), 0);
+
+    const auto figure = [this](int i) { return i < m_arrFigures.GetSize() ? m_arrFigures[i] : 0; };
+    m_barMemory.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    m_barMemory.SetColors(m_clrBarBack, m_clrBarNormal, m_clrBarText, 1);
+    m_barMemory.SendMessage(PBM_SETPOS, WPARAM(PercentOf(figure(0), figure(1))), 0);
+
+    m_barStorage.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    m_barStorage.SetColors(m_clrBarBack, m_clrBarNormal, m_clrBarText, 1);
+    m_barStorage.SendMessage(PBM_SETPOS, WPARAM(PercentOf(figure(2), figure(3))), 0);
+}
+
+CString CQuilletView::FigureText(int nMode, ULONGLONG nFree, ULONGLONG nTotal) const
+{
+    const double dFree = double(nFree) * kBytesPerMegabyte;
+    const double dTotal = double(nTotal) * kBytesPerMegabyte;
+    const double dUsed = double(LONGLONG(nTotal) - LONGLONG(nFree)) * kBytesPerMegabyte;
+    CString strText;
+    switch (nMode) {
+    case 0:
+        strText.Format(u"Free:  %0.2lf MB", dFree);
+        break;
+    case 1:
+        strText.Format(u"Total:  %0.2lf MB", dTotal);
+        break;
+    case 2:
+        strText.Format(u"Used:  %0.2lf MB", dUsed);
+        break;
+    case 3:
+        strText.Format(u"%0.2lf  /  %0.2lf MB", dFree, dTotal);
+        break;
+    default:
+        break;
+    }
+    return strText;
+}
+
+void CQuilletView::UpdateMemoryText()
+{
+    if (m_arrFigures.GetSize() < 2)
+        return;
+    const CString strText = FigureText(m_nMemoryTextMode, m_arrFigures[0], m_arrFigures[1]);
+    CString strCurrent;
+    m_btnMemoryText.GetWindowText(strCurrent);
+    if (strText != strCurrent)
+        m_btnMemoryText.SetWindowText(strText);
+}
+
+void CQuilletView::UpdateStorageText()
+{
+    if (m_arrFigures.GetSize() < 4)
+        return;
+    const CString strText = FigureText(m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]);
+    CString strCurrent;
+    m_btnStorageText.GetWindowText(strCurrent);
+    if (strText != strCurrent)
+        m_btnStorageText.SetWindowText(strText);
+}
+
+float CQuilletView::RoundTo(float fValue, int nFactor)
+{
+    if (nFactor == 0 || !std::isfinite(fValue))
+        return 0.0f;
+    const float x = float(nFactor) * fValue;
+    double dRounded = x >= 0 ? double(x) + 0.5 : double(x) - 0.5;
+    // Keep the conversion defined however large the value.
+    constexpr double kLimit = 9.0e18;
+    dRounded = std::fmax(-kLimit, std::fmin(kLimit, dRounded));
+    return float(static_cast<long long>(dRounded)) / float(nFactor);
+}
+
+int CQuilletView::PercentOf(ULONGLONG nPart, ULONGLONG nWhole)
+{
+    // No total: nothing to be a share of.
+    if (nWhole == 0)
+        return 0;
+    const float fPercent = float(double(nPart) / double(nWhole) * 100.0);
+    const float fRounded = RoundTo(fPercent, 1);
+    constexpr float kMax = float(std::numeric_limits<int>::max() / 2);
+    return int(std::fmin(fRounded, kMax));
+}

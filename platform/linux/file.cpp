@@ -1,0 +1,84 @@
+#include "platform/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/text.h"
+
+namespace {
+
+struct FileHandle {
+    int fd;
+};
+
+FileHandle* FromHandle(HANDLE h)
+{
+    return (h && h != INVALID_HANDLE_VALUE) ? static_cast<FileHandle*>(h) : nullptr;
+}
+
+} // namespace
+
+HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWORD dwCreationDisposition, DWORD, HANDLE)
+{
+    if (!lpFileName || dwDesiredAccess != GENERIC_READ || dwCreationDisposition != OPEN_EXISTING)
+        return INVALID_HANDLE_VALUE;
+    const std::string path = Utf16ToUtf8(lpFileName);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return INVALID_HANDLE_VALUE;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return INVALID_HANDLE_VALUE;
+    }
+    return new FileHandle{fd};
+}
+
+DWORD GetFileSize(HANDLE hFile, DWORD* lpFileSizeHigh)
+{
+    FileHandle* f = FromHandle(hFile);
+    struct stat st {};
+    if (!f || ::fstat(f->fd, &st) != 0)
+        return INVALID_FILE_SIZE;
+    const auto size = static_cast<ULONGLONG>(st.st_size);
+    if (lpFileSizeHigh)
+        *lpFileSizeHigh = DWORD(size >> 32);
+    return DWORD(size & 0xFFFFFFFFu);
+}
+
+BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD* lpNumberOfBytesRead, LPVOID)
+{
+    FileHandle* f = FromHandle(hFile);
+    if (lpNumberOfBytesRead)
+        *lpNumberOfBytesRead = 0;
+    if (!f || (!lpBuffer && nNumberOfBytesToRead))
+        return FALSE;
+    DWORD total = 0;
+    auto* out = static_cast<char*>(lpBuffer);
+    while (total < nNumberOfBytesToRead) {
+        const ssize_t n = ::read(f->fd, out + total, nNumberOfBytesToRead - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return FALSE;
+        if (n == 0)
+            break;
+        total += DWORD(n);
+    }
+    if (lpNumberOfBytesRead)
+        *lpNumberOfBytesRead = total;
+    return TRUE;
+}
+
+BOOL CloseHandle(HANDLE hObject)
+{
+    FileHandle* f = FromHandle(hObject);
+    if (!f)
+        return FALSE;
+    ::close(f->fd);
+    delete f;
+    return TRUE;
+}

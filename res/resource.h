@@ -1,0 +1,33 @@
+// Resource and control ids.
+#pragma once
+
+// Templates, menu, accelerators, command-bar bitmap, icon, template string.
+constexpr unsigned IDD_ABOUTBOX = 100;
+constexpr unsigned IDD_QUILLET_FORM = 101;
+constexpr unsigned IDR_MAINFRAME = 128;
+
+// Controls of the monitor form.
+constexpr unsigned IDC_BAR_BATTERY = 1000;
+constexpr unsigned IDC_BAR_BACKUP = 1001;
+constexpr unsigned IDC_MEMORY_DIALOG = 1002;
+constexpr unsigned IDC_BAR_MEMORY = 1003;
+constexpr unsigned IDC_BAR_STORAGE = 1004;
+constexpr unsigned IDC_ICON_BATTERY = 1005;
+constexpr unsigned IDC_ICON_BACKUP = 1006;
+constexpr unsigned IDC_ICON_MEMORY = 1007;
+constexpr unsigned IDC_ICON_STORAGE = 1008;
+constexpr unsigned IDC_EXIT = 1009;
+constexpr unsigned IDC_BACKLIGHT = 1010;
+constexpr unsigned IDC_SOFT_RESET = 1011;
+constexpr unsigned IDC_POWER_OFF = 1012;
+constexpr unsigned IDC_BATTERY_TEXT = 1013;
+constexpr unsigned IDC_MEMORY_TEXT = 1014;
+constexpr unsigned IDC_STORAGE_TEXT = 1015;
+
+// Commands of the command bar and its menu.
+constexpr unsigned ID_ABOUT_TOOL = 32773;
+constexpr unsigned ID_SETTINGS_TOOL = 32774;
+constexpr unsigned ID_EXIT_TOOL = 32776;
+constexpr unsigned ID_KEEP_OPEN = 32777;
+constexpr unsigned ID_ABOUT_MENU = 32778;
+constexpr unsigned ID_SETTINGS_MENU = 32779;

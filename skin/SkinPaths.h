@@ -1,0 +1,19 @@
+// Where a skin's pictures are and how a window loads its own.
+#pragma once
+
+#include "framework/string.h"
+#include "platform/image.h"
+
+class CWnd;
+
+// True on screens more than 320 pixels tall: they get the "_VGA" pictures,
+// the larger fonts and the larger layout.
+bool IsVgaScreen();
+
+// The skin folder, the separator, the screen number, "_VGA" on VGA screens,
+// then the extension; nothing is normalised.
+CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt);
+
+// Decodes the picture; on failure shows "Can't load the picture" with the
+// caption, owned by the window, and returns null.
+HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption);
