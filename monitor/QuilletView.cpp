@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "skin/SkinColourFile.h"
 #include "skin/SkinPaths.h"
+#include "support/SettingsStore.h"
 
 BEGIN_MESSAGE_MAP(CQuilletView, CFormView)
     ON_WM_PAINT()
@@ -128,9 +129,9 @@ void CQuilletView::OnInitialUpdate()
 
 CString CQuilletView::ReadSettings()
 {
-    m_nAutoCloseSeconds = 15;
-    m_bSoftResetWarning = 0;
-    return CString();
+    const CLuString strSkinPath = ReadSettingsStore(m_nAutoCloseSeconds, m_bSoftResetWarning);
+    // A string without buffer reads as the empty text.
+    return CString(static_cast<LPCWSTR>(strSkinPath));
 }
 
 void CQuilletView::CreateTextFont()

@@ -42,12 +42,17 @@ CString ReadSkinTextFile(const CString& strPath)
     const UINT read = file.Read(bytes.data(), UINT(length));
     bytes[read] = '\0';
     file.Close();
+    return SkinTextFromBytes(bytes.data());
+}
+
+CString SkinTextFromBytes(const char* pszBytes)
+{
     // A NUL byte ends the text, as a UTF-16 file's first character does.
-    const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), -1, nullptr, 0);
+    const int needed = MultiByteToWideChar(CP_ACP, 0, pszBytes, -1, nullptr, 0);
     if (needed <= 1)
         return CString();
     std::u16string wide(size_t(needed), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), -1, wide.data(), needed);
+    MultiByteToWideChar(CP_ACP, 0, pszBytes, -1, wide.data(), needed);
     wide.resize(size_t(needed - 1));
     return CString(std::move(wide));
 }

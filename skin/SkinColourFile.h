@@ -7,6 +7,9 @@
 // The whole file as wide text; empty when it can't be read or is empty.
 CString ReadSkinTextFile(const CString& strPath);
 
+// Zero-terminated file bytes in the device's code page as wide text.
+CString SkinTextFromBytes(const char* pszBytes);
+
 // "SkinType": sets the extension (".png", ".bmp" or ".jpg"; ".png" for
 // anything else) and returns 0; 1 when the key is missing (extension unchanged).
 int ReadSkinImageType(const CString& strColourFile, CString& strImageExt);
