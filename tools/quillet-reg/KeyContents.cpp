@@ -47,19 +47,3 @@ LONG ReadSubKeys(HKEY key, std::vector<std::u16string>& names)
         names.emplace_back(name, chars);
     }
 }
-
-LONG ReadValue(HKEY key, const std::u16string& name, RegValue& value)
-{
-    value.name = name;
-    LONG result = ERROR_MORE_DATA;
-    for (int attempt = 0; result == ERROR_MORE_DATA && attempt < kMaxRetries; ++attempt) {
-        DWORD size = 0;
-        result = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size);
-        if (result != ERROR_SUCCESS)
-            return result;
-        value.data.resize(size);
-        result = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.data.data(), &size);
-        value.data.resize(size);
-    }
-    return result;
-}

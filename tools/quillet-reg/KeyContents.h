@@ -15,4 +15,3 @@ struct RegValue
 
 LONG ReadValues(HKEY key, std::vector<RegValue>& values);
 LONG ReadSubKeys(HKEY key, std::vector<std::u16string>& names);
-LONG ReadValue(HKEY key, const std::u16string& name, RegValue& value);

@@ -127,6 +127,12 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& why)
     return options;
 }
 
+bool SameNoCase(std::u16string_view a, std::u16string_view b)
+{
+    auto lower = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
+}
+
 std::string ValueLine(const RegValue& value)
 {
     std::string name = value.name.empty() ? "(Default)" : Utf16ToUtf8(value.name);
@@ -141,13 +147,15 @@ int Query(const KeyPath& key, const Options& options)
         return Fail(ErrorText(result));
     std::vector<RegValue> values;
     std::vector<std::u16string> children;
-    if (options.valueName) {
-        values.emplace_back();
-        result = ReadValue(handle, Utf8ToUtf16(*options.valueName), values.back());
-    } else {
-        result = ReadValues(handle, values);
-        if (result == ERROR_SUCCESS)
-            result = ReadSubKeys(handle, children);
+    result = ReadValues(handle, values);
+    if (result == ERROR_SUCCESS && options.valueName) {
+        // The stored spelling of the name is shown, as the hive ignores case.
+        std::u16string wanted = Utf8ToUtf16(*options.valueName);
+        std::erase_if(values, [&](const RegValue& value) { return !SameNoCase(value.name, wanted); });
+        if (values.empty())
+            result = ERROR_FILE_NOT_FOUND;
+    } else if (result == ERROR_SUCCESS) {
+        result = ReadSubKeys(handle, children);
     }
     RegCloseKey(handle);
     if (result != ERROR_SUCCESS)

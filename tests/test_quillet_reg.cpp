@@ -1,0 +1,124 @@
+// quillet-reg run as a subprocess against a temporary hive: output format,
+// the confirmations without a terminal, and export/import round trips.
+#include <gtest/gtest.h>
+
+#include "test_reg_home.h"
+#include "test_reg_process.h"
+
+namespace {
+
+constexpr const char* kKey = "HKLM\\Software\\Quillet\\Settings";
+
+class QuilletRegTest : public RegHomeTest
+{
+protected:
+    static ProcessResult Reg(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), BinPath("quillet-reg"));
+        return RunProcess(args);
+    }
+
+    static void Add(const std::string& name, const std::string& type, const std::string& data)
+    {
+        ProcessResult result = Reg({"add", kKey, "/v", name, "/t", type, "/d", data, "/f"});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    }
+};
+
+}  // namespace
+
+TEST_F(QuilletRegTest, QueryPrintsKeyAndValueLines)
+{
+    Add("SkinPath", "REG_SZ", "/home/u/Skins/Blue");
+    Add("Pause", "REG_DWORD", "15");
+    Add("SR_Message", "REG_DWORD", "0x1");
+    ProcessResult query = Reg({"query", "hkey_local_machine\\software\\quillet\\settings"});
+    ASSERT_EQ(query.exitCode, 0) << query.err;
+    EXPECT_EQ(query.out,
+              "\nHKEY_LOCAL_MACHINE\\software\\quillet\\settings\n"
+              "    SkinPath    REG_SZ    /home/u/Skins/Blue\n"
+              "    Pause    REG_DWORD    0xf\n"
+              "    SR_Message    REG_DWORD    0x1\n");
+    ProcessResult one = Reg({"query", kKey, "/v", "pause"});
+    EXPECT_EQ(one.out, "\nHKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\n    Pause    REG_DWORD    0xf\n");
+}
+
+TEST_F(QuilletRegTest, FailuresExitOneWithOneLine)
+{
+    struct Row
+    {
+        const char* fault;
+        std::vector<std::string> args;
+    };
+    const Row rows[] = {
+        {"missing key", {"query", "HKLM\\Software\\Nothing"}},
+        {"unknown root", {"query", "HKXX\\Software"}},
+        {"DWORD that is not a number", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "fifteen"}},
+        {"DWORD over 32 bits", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "4294967296"}},
+        {"unknown command", {"frobnicate", kKey}},
+        {"root key delete", {"delete", "HKLM", "/f"}},
+    };
+    for (const Row& row : rows) {
+        ProcessResult result = Reg(row.args);
+        EXPECT_EQ(result.exitCode, 1) << row.fault;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << row.fault << ": " << result.err;
+    }
+}
+
+TEST_F(QuilletRegTest, OverwriteAndDeleteNeedForceWithoutTerminal)
+{
+    Add("Pause", "REG_DWORD", "15");
+    EXPECT_EQ(Reg({"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "3"}).exitCode, 1);
+    EXPECT_EQ(Reg({"delete", kKey, "/v", "Pause"}).exitCode, 1);
+    EXPECT_EQ(Reg({"delete", kKey}).exitCode, 1);
+    EXPECT_NE(Reg({"query", kKey, "/v", "Pause"}).out.find("0xf"), std::string::npos) << "changed without /f";
+    EXPECT_EQ(Reg({"delete", kKey, "/v", "Pause", "/f"}).exitCode, 0);
+    EXPECT_EQ(Reg({"query", kKey, "/v", "Pause"}).exitCode, 1);
+}
+
+TEST_F(QuilletRegTest, ExportDeleteImportRoundTrip)
+{
+    Add("SkinPath", "REG_SZ", "C:\\Skins \"Blue\"");
+    Add("Pause", "REG_DWORD", "15");
+    ASSERT_EQ(Reg({"add", kKey + std::string("\\Sub"), "/ve", "/t", "REG_BINARY", "/d", "00ff7f", "/f"}).exitCode, 0);
+    ASSERT_EQ(Reg({"add", kKey + std::string("\\Sub"), "/v", "List", "/t", "REG_MULTI_SZ", "/d", "a\\0b"}).exitCode,
+              0);
+    std::string first = m_home + "/first.reg", second = m_home + "/second.reg";
+    ASSERT_EQ(Reg({"export", "HKLM\\Software\\Quillet", first}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(first),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Quillet]\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings]\n"
+              "\"SkinPath\"=\"C:\\\\Skins \\\"Blue\\\"\"\n"
+              "\"Pause\"=dword:0000000f\n\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\\Sub]\n"
+              "@=hex:00,ff,7f\n"
+              "\"List\"=hex(7):61,00,00,00,62,00,00,00,00,00\n\n");
+    ASSERT_EQ(Reg({"delete", "HKLM\\Software\\Quillet", "/f"}).exitCode, 0);
+    ASSERT_EQ(Reg({"query", kKey}).exitCode, 1);
+    ProcessResult import = Reg({"import", first});
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    ASSERT_EQ(Reg({"export", "HKLM\\Software\\Quillet", second}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(second), ReadBytes(first));
+    EXPECT_EQ(Reg({"export", "HKLM\\Software\\Quillet", second}).exitCode, 1) << "overwrote without /y";
+}
+
+TEST_F(QuilletRegTest, ImportsWindowsFilesAndRejectsBadLines)
+{
+    std::string text = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\W]\r\n"
+                       "\"Long\"=hex:01,02,\\\r\n  03\r\n\"Gone\"=-\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : text)
+        utf16 += std::string{c, '\0'};
+    WriteBytes(m_home + "/win.reg", utf16);
+    ProcessResult import = Reg({"import", m_home + "/win.reg"});
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    EXPECT_NE(Reg({"query", "HKLM\\Software\\W", "/v", "Long"}).out.find("REG_BINARY    010203"), std::string::npos);
+
+    WriteBytes(m_home + "/bad.reg", "Windows Registry Editor Version 5.00\n[HKLM\\Software\\W]\n\"x\"=word:1\n");
+    ProcessResult bad = Reg({"import", m_home + "/bad.reg"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("line 3"), std::string::npos) << bad.err;
+    WriteBytes(m_home + "/none.reg", "hello\n");
+    EXPECT_EQ(Reg({"import", m_home + "/none.reg"}).exitCode, 1);
+}
