@@ -122,7 +122,7 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
             current = nullptr;
             bool remove = line.starts_with("[-");
             std::optional<KeyPath> key = line.ends_with(']') ? KeyPath::Parse(line.substr(remove ? 2 : 1, line.size() - (remove ? 3 : 2))) : std::nullopt;
-            if (!key || key->subKey.empty()) {
+            if (!key || (remove && key->subKey.empty())) {  // a root holds values but is never deleted
                 fail("bad key line " + line);
                 break;
             }
