@@ -1,0 +1,89 @@
+// What the level bar paints, pixel by pixel, and the image button's label formats.
+#include "monitor_fixture.h"
+
+namespace {
+
+constexpr COLORREF kBack = RGB(10, 20, 30);
+constexpr COLORREF kFill = RGB(200, 100, 50);
+constexpr COLORREF kText = RGB(0, 0, 255);
+
+// Width of the filled part of the bar's middle row (inside its 1-pixel border).
+int FillWidth(const QImage& image)
+{
+    int n = 0;
+    while (n + 1 < image.width() - 1 && PixelAt(image, 1 + n, image.height() / 2) == kFill)
+        ++n;
+    return n;
+}
+
+bool HasColour(const QImage& image, COLORREF colour)
+{
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x < image.width() - 1; ++x)
+            if (PixelAt(image, x, y) == colour)
+                return true;
+    return false;
+}
+
+using LevelBar = MonitorFixture;
+
+TEST_F(LevelBar, PaintsFillAndText)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    CLevelBar& bar = view->m_barMemory;
+    CRect rc;
+    bar.GetClientRect(&rc);
+    const int width = rc.Width();
+    ASSERT_GT(width, 100);
+
+    struct Case {
+        const char* name;
+        int lower, upper, pos;
+        int fill; // -1: background only
+    };
+    const Case cases[] = {
+        {"AtLowerBound", 0, 100, 0, 0},
+        {"Half", 0, 100, 50, int(float(50) * float(width) / 100.0f)},
+        {"FillIsTruncated", 0, 100, 57, int(float(57) * float(width) / 100.0f)},
+        {"AtUpperBound", 0, 100, 100, width},
+        {"OffsetRange", 50, 150, 100, int(float(50) * float(width) / 100.0f)},
+        {"AboveRangeBackgroundOnly", 0, 100, 255, -1},
+        {"BelowRangeBackgroundOnly", 10, 100, 5, -1},
+    };
+    for (const Case& c : cases) {
+        bar.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(WORD(c.lower), WORD(c.upper)));
+        bar.SetColors(kBack, kFill, kText, 1);
+        bar.SetText(u"", 1);
+        bar.SendMessage(PBM_SETPOS, WPARAM(c.pos), 0);
+        const QImage image = Grab(bar.m_hWnd);
+        EXPECT_EQ(PixelAt(image, 0, 0), RGB(0, 0, 0)) << c.name << ": border";
+        if (c.fill < 0) {
+            EXPECT_FALSE(HasColour(image, kFill)) << c.name;
+        } else {
+            EXPECT_EQ(FillWidth(image), c.fill) << c.name;
+            if (c.fill < width) {
+                EXPECT_EQ(PixelAt(image, 1 + c.fill, image.height() / 2), kBack) << c.name;
+            }
+        }
+        // Text is drawn over the bar only when the position is in range.
+        bar.SetText(u"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", 1);
+        EXPECT_EQ(HasColour(Grab(bar.m_hWnd), kText), c.fill >= 0) << c.name;
+    }
+}
+
+TEST(ImageButtonLabel, FormatsFromAlignment)
+{
+    struct Case {
+        int h, v;
+        UINT format;
+    };
+    const Case cases[] = {
+        {-1, -1, 0x28}, {-1, 0, 0x24}, {-1, 1, 0x20}, {0, -1, 0x29}, {0, 0, 0x25}, {0, 1, 0x21},
+        {1, -1, 0x2A}, {1, 0, 0x26}, {1, 1, 0x22}, {2, 0, 0}, {0, -2, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CImageButton::LabelFormat(c.h, c.v), c.format) << c.h << "," << c.v;
+}
+
+} // namespace

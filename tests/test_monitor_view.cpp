@@ -1,0 +1,210 @@
+// The monitor screen end to end: read-outs, bars, taps and the countdown.
+#include <QElapsedTimer>
+
+#include "monitor_fixture.h"
+#include "res/resource.h"
+
+namespace {
+
+using MonitorView = MonitorFixture;
+
+CString TextOf(CWnd& w)
+{
+    CString s;
+    w.GetWindowText(s);
+    return s;
+}
+
+TEST_F(MonitorView, ShowsTheFiguresAndCyclesTheTextsOnTap)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    const char16_t* const memoryTexts[] = {u"Free:  12.00 MB", u"Total:  32.00 MB", u"Used:  20.00 MB",
+        u"12.00  /  32.00 MB", u"Free:  12.00 MB"};
+    for (const char16_t* expected : memoryTexts) {
+        EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(expected));
+        Tap(view->m_btnMemoryText);
+    }
+    EXPECT_EQ(view->m_barMemory.GetPos(), 38); // 37.5 % rounds up
+    // The taps change texts only: the figures and the countdown stay.
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 15000u);
+    ASSERT_EQ(view->m_arrFigures.GetSize(), 4);
+    EXPECT_EQ(view->m_arrFigures[0], 12582912u);
+    Tap(view->m_btnStorageText);
+    EXPECT_EQ(TextOf(view->m_btnStorageText).Left(8), CString(u"Total:  "));
+    // Colours come from the skin's file; keys it lacks keep their defaults.
+    EXPECT_EQ(view->m_clrMainText, RGB(1, 2, 3));
+    EXPECT_EQ(view->m_clrBarLow, RGB(250, 200, 0));
+    EXPECT_EQ(view->m_clrBarNormal, 0x00FF00u);
+}
+
+TEST_F(MonitorView, FiguresAreSixtyFourBitEndToEnd)
+{
+    WriteMeminfo(64L * 1024 * 1024, 6L * 1024 * 1024); // 6 GiB free of 64 GiB
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Free:  6144.00 MB"));
+    Tap(view->m_btnMemoryText);
+    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Total:  65536.00 MB"));
+    Tap(view->m_btnMemoryText);
+    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Used:  59392.00 MB"));
+    EXPECT_EQ(view->m_barMemory.GetPos(), 9); // 9.375 %
+}
+
+struct BatteryCase {
+    const char* name;
+    QByteArrayList main;
+    QByteArrayList second;
+    const char16_t* text;
+    int fillColour; // 0 back, 1 normal, 2 low, 3 critical
+    const char16_t* barText;
+    int backupFill;
+    int backupPos;
+};
+
+void PrintTo(const BatteryCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class BatteryReadout : public MonitorFixture, public testing::WithParamInterface<BatteryCase> {};
+
+TEST_P(BatteryReadout, MapsTheStateToTextAndBars)
+{
+    const BatteryCase& c = GetParam();
+    if (!c.main.isEmpty())
+        AddBattery("BAT0", c.main);
+    if (!c.second.isEmpty())
+        AddBattery("BAT1", c.second);
+    // A wireless mouse's battery is the mouse's, not the machine's.
+    AddBattery("hid-mouse-battery", {"scope=Device", "capacity=3"});
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    const COLORREF fills[] = {view->m_clrBarBack, view->m_clrBarNormal, view->m_clrBarLow, view->m_clrBarCritical};
+    EXPECT_EQ(TextOf(view->m_btnBatteryText), CString(c.text));
+    EXPECT_EQ(view->m_barBattery.m_clrBar, fills[c.fillColour]);
+    EXPECT_EQ(view->m_barBattery.m_clrBack, view->m_clrBarBack);
+    EXPECT_EQ(view->m_barBattery.m_strText, CString(c.barText));
+    EXPECT_EQ(view->m_barBackup.m_clrBar, fills[c.backupFill]);
+    EXPECT_EQ(view->m_barBackup.GetPos(), c.backupPos);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+const BatteryCase kBatteryCases[] = {
+    {"Charging", {"capacity=57", "status=Charging"}, {}, u"57%", 1, u"Подзарядка...", 0, 100},
+    {"Full", {"capacity=100", "status=Full"}, {}, u"100%", 1, u"", 0, 100},
+    {"Low", {"capacity=15", "status=Discharging"}, {}, u"15%", 2, u"", 0, 100},
+    {"Critical", {"capacity=4", "status=Discharging"}, {}, u"4%", 3, u"", 0, 100},
+    {"NoBatteryShowsNoNumber", {}, {}, u"No battery", 0, u"", 0, 100},
+    {"LevelOnlyIsUnknownPercent", {"capacity_level=Normal"}, {}, u"Unknown", 1, u"", 0, 100},
+    {"SecondBatteryLow", {"capacity=80"}, {"capacity=10"}, u"80%", 1, u"", 2, 50},
+    {"SecondBatteryCritical", {"capacity=80"}, {"capacity=2"}, u"80%", 1, u"", 3, 25},
+};
+
+INSTANTIATE_TEST_SUITE_P(Power, BatteryReadout, testing::ValuesIn(kBatteryCases),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MonitorView, TimerTable)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CQuilletView*)> act;
+        bool running;
+    };
+    const Case cases[] = {
+        {"memory text", [](CQuilletView* v) { Tap(v->m_btnMemoryText); }, true},
+        {"storage text", [](CQuilletView* v) { Tap(v->m_btnStorageText); }, true},
+        {"battery icon", [](CQuilletView* v) { Tap(v->m_btnBattery); }, true},
+        {"battery text", [](CQuilletView* v) { Tap(v->m_btnBatteryText); }, true},
+        {"memory icon", [](CQuilletView* v) { Tap(v->m_btnMemory); }, true},
+        {"storage icon", [](CQuilletView* v) { Tap(v->m_btnStorage); }, true},
+        {"backup icon keeps open", [](CQuilletView* v) { Tap(v->m_btnBackup); }, false},
+        {"keep-open tool", [](CQuilletView*) { Command(ID_KEEP_OPEN); }, false},
+        {"about menu", [](CQuilletView*) { Command(ID_ABOUT_MENU); }, false},
+        {"settings tool", [](CQuilletView*) { Command(ID_SETTINGS_TOOL); }, false},
+        {"memory dialog", [](CQuilletView* v) { Tap(v->m_btnMemoryDialog); }, false},
+    };
+    for (const Case& c : cases) {
+        CQuilletView* view = Start();
+        ASSERT_NE(view, nullptr) << c.name;
+        c.act(view);
+        EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER) != 0, c.running) << c.name;
+        AfxGetMainWnd()->DestroyWindow();
+        PumpFor(5);
+    }
+}
+
+TEST_F(MonitorView, ClosesWhenTheDelayEnds)
+{
+    WritePauseSetting(2);
+    QElapsedTimer clock;
+    clock.start();
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 2000u);
+    Tap(view->m_btnMemoryText);
+    ASSERT_TRUE(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, 5000));
+    EXPECT_GE(clock.elapsed(), 1900);
+}
+
+TEST_F(MonitorView, ExitActionsCloseAtOnce)
+{
+    for (UINT nID : {UINT(IDC_EXIT), ID_EXIT_TOOL, UINT(ID_APP_EXIT)}) {
+        CQuilletView* view = Start();
+        ASSERT_NE(view, nullptr);
+        if (nID == IDC_EXIT)
+            Tap(view->m_btnExit);
+        else
+            Command(nID);
+        EXPECT_TRUE(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, 1000)) << nID;
+    }
+}
+
+TEST_F(MonitorView, NewDocumentRunsTheInitialUpdateAgain)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    Command(ID_KEEP_OPEN);
+    Tap(view->m_btnMemoryText);
+    WriteMeminfo(32768, 16384);
+    Command(ID_FILE_NEW); // Ctrl+N
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 15000u);
+    // The text mode survives; the figures are new.
+    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Total:  32.00 MB"));
+    EXPECT_EQ(view->m_barMemory.GetPos(), 50);
+    Command(57603); // Ctrl+S has no handler and does nothing
+    EXPECT_NE(AfxGetMainWnd(), nullptr);
+}
+
+TEST_F(MonitorView, MissingPictureShowsTheBoxAndPaintsPlain)
+{
+    QFile::remove(m_tree.Path("skin/1.png"));
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_EQ(m_boxes.boxes[0].strText, CString(u"Can't load the picture"));
+    EXPECT_EQ(m_boxes.boxes[0].strCaption, CString(u"Error"));
+    EXPECT_EQ(m_boxes.boxes[0].nType, UINT(MB_OK));
+    EXPECT_EQ(view->m_hBackground, nullptr);
+    const QImage image = Grab(view->m_hWnd);
+    EXPECT_EQ(PixelAt(image, 1, 1), AFX_NO_PICTURE_COLOUR);
+    EXPECT_EQ(PixelAt(Grab(view->m_btnExit.m_hWnd), 5, 5), AFX_NO_PICTURE_COLOUR);
+}
+
+TEST_F(MonitorView, ImageButtonsShowThePictureUnderThem)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    for (CImageButton* button : {&view->m_btnExit, &view->m_btnBattery, &view->m_btnMemoryDialog}) {
+        CRect rc;
+        button->GetWindowRect(&rc);
+        view->ScreenToClient(&rc);
+        const QImage image = Grab(button->m_hWnd);
+        EXPECT_EQ(PixelAt(image, 0, 0), RGB(BYTE(rc.left), BYTE(rc.top), 77));
+        EXPECT_EQ(PixelAt(image, rc.Width() - 1, rc.Height() - 1),
+            RGB(BYTE(rc.right - 1), BYTE(rc.bottom - 1), 77));
+    }
+}
+
+} // namespace
