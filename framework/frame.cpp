@@ -59,6 +59,9 @@ public:
         const int unit = IsVga() ? 2 : 1;
         setFixedHeight(26 * unit);
         setAutoFillBackground(true);
+        QFont f = font();
+        f.setPixelSize(12 * unit);
+        setFont(f);
         m_layout = new QHBoxLayout(this);
         m_layout->setContentsMargins(2 * unit, 1 * unit, 2 * unit, 1 * unit);
         m_layout->setSpacing(1 * unit);
