@@ -25,11 +25,14 @@ struct Spec {
 
 std::string NumericSpec(const Spec& s, const char* length)
 {
-    std::string r = "%" + s.flags;
+    std::string r(1, '%');
+    r += s.flags;
     if (s.width >= 0)
         r += std::to_string(s.width);
-    if (s.precision >= 0)
-        r += "." + std::to_string(s.precision);
+    if (s.precision >= 0) {
+        r += '.';
+        r += std::to_string(s.precision);
+    }
     r += length;
     r += s.conversion;
     return r;
