@@ -8,6 +8,8 @@ add_library(quillet_program OBJECT
     monitor/Readouts.cpp
     skin/ImageButton.cpp
     skin/LevelBar.cpp
+    skin/SkinAboutDlg.cpp
+    skin/SkinFrame.cpp
     skin/SkinColourFile.cpp
     skin/SkinPaths.cpp
 )

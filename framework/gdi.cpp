@@ -54,6 +54,25 @@ BOOL DeleteObject(HRGN hRgn)
     return TRUE;
 }
 
+HBRUSH CreateSolidBrush(COLORREF crColor)
+{
+    return new HBRUSH__{false, AfxColor(crColor)};
+}
+
+HBRUSH GetStockObject(int fnObject)
+{
+    static HBRUSH__ hollow{true, QColor()};
+    return fnObject == NULL_BRUSH ? &hollow : nullptr;
+}
+
+BOOL DeleteObject(HBRUSH hBrush)
+{
+    if (!hBrush || hBrush == GetStockObject(NULL_BRUSH))
+        return FALSE;
+    delete hBrush;
+    return TRUE;
+}
+
 BOOL GetFontDescription(HFONT hFont, LOGFONTW* lplf)
 {
     if (!hFont || !lplf)

@@ -10,6 +10,8 @@ struct HFONT__;
 using HFONT = HFONT__*;
 struct HRGN__;
 using HRGN = HRGN__*;
+struct HBRUSH__;
+using HBRUSH = HBRUSH__*;
 
 class CWnd;
 
@@ -59,6 +61,13 @@ constexpr LONG FW_BOLD = 700;
 HFONT CreateFontIndirectW(const LOGFONTW* lplf);
 BOOL DeleteObject(HFONT hFont);
 BOOL DeleteObject(HRGN hRgn);
+BOOL DeleteObject(HBRUSH hBrush);
+
+// Brushes: a solid colour, or the stock hollow brush that paints nothing.
+constexpr int NULL_BRUSH = 5;
+constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+HBRUSH CreateSolidBrush(COLORREF crColor);
+HBRUSH GetStockObject(int fnObject);
 // The description a font was created from; FALSE for null.
 BOOL GetFontDescription(HFONT hFont, LOGFONTW* lplf);
 

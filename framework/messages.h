@@ -12,6 +12,8 @@ constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_CTLCOLOR = 0x0019;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+constexpr UINT CTLCOLOR_STATIC = 6;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_DRAWITEM = 0x002B;
@@ -31,6 +33,12 @@ struct PBRANGE {
     int iLow;
     int iHigh;
 };
+
+// Button messages and check states.
+constexpr UINT BM_GETCHECK = 0x00F0;
+constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr int BST_UNCHECKED = 0;
+constexpr int BST_CHECKED = 1;
 
 // Button notification codes (high word of WM_COMMAND's wParam).
 constexpr UINT BN_CLICKED = 0;

@@ -79,6 +79,8 @@ private:
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, 0, AFX_HANDLER(pThis->OnPaint(); return 0;)},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, 0, AFX_HANDLER(pThis->OnTimer(UINT_PTR(wParam)); return 0;)},
 #define ON_WM_CLOSE() {WM_CLOSE, 0, 0, 0, AFX_HANDLER(pThis->OnClose(); return 0;)},
+// The colour request a control sends before it paints; wParam is the HDC
+// and lParam the control's HWND.
 #define ON_WM_CTLCOLOR()                                                                                               \
-    {WM_CTLCOLOR, 0, 0, 0, AFX_HANDLER(return reinterpret_cast<LRESULT>(pThis->OnCtlColor(reinterpret_cast<CDC*>(wParam), \
-        reinterpret_cast<CWnd*>(lParam), 0));)},
+    {WM_CTLCOLORSTATIC, 0, 0, 0, AFX_HANDLER(return AfxCallCtlColor(pThis, wParam, lParam, CTLCOLOR_STATIC);)},
+#define ON_WM_CTLCOLORSTATIC() ON_WM_CTLCOLOR()

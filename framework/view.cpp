@@ -4,12 +4,6 @@
 #include "framework/resources.h"
 #include "framework/window_p.h"
 
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
-{
-    if (!rControl.m_hWnd && pDX && pDX->m_pDlgWnd)
-        rControl.SubclassDlgItem(UINT(nIDC), pDX->m_pDlgWnd);
-}
-
 void CView::OnInitialUpdate()
 {
     Invalidate();

@@ -3,17 +3,8 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/ddx.h"
 #include "framework/doc.h"
-
-class CDataExchange {
-public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
-    BOOL m_bSaveAndValidate;
-    CWnd* m_pDlgWnd;
-};
-
-// Binds a member control object to the template's control of that id, once.
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 class CView : public CWnd {
 public:

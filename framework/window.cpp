@@ -2,6 +2,9 @@
 // procedures (texts, fonts, progress range and position, owner drawing).
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QPaintEvent>
 #include <QTimerEvent>
 
@@ -86,6 +89,15 @@ private:
     HWND__ m_hwnd;
 };
 
+// Dialogs: Escape, Enter and the window's close button become the platform's
+// cancel and OK commands.
+class AfxDialog : public AfxWindowWidget<QDialog> {
+public:
+    explicit AfxDialog(QWidget* parent) : AfxWindowWidget<QDialog>(parent) {}
+    void accept() override { ::SendMessage(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); }
+    void reject() override { ::SendMessage(Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
+};
+
 class AfxButtonWidget : public AfxWindowWidget<QAbstractButton> {
 public:
     explicit AfxButtonWidget(QWidget* parent) : AfxWindowWidget<QAbstractButton>(parent)
@@ -109,6 +121,10 @@ HWND__* AfxCreateWindowHandle(AfxWindowKind kind, QWidget* parent, DWORD style, 
     if (kind == AfxWindowKind::Button) {
         auto* w = new AfxButtonWidget(parent);
         w->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+        w->setCheckable((style & BS_TYPEMASK) == BS_AUTOCHECKBOX);
+        h = w->Handle();
+    } else if (kind == AfxWindowKind::Dialog) {
+        auto* w = new AfxDialog(parent);
         h = w->Handle();
     } else {
         auto* w = new AfxWindowWidget<QWidget>(parent);
@@ -127,6 +143,12 @@ HWND AfxHandleOf(QWidget* widget)
 {
     auto* holder = dynamic_cast<AfxHandleHolder*>(widget);
     return holder ? holder->Handle() : nullptr;
+}
+
+QDialog* AfxDialogWidget(HWND hWnd)
+{
+    return (hWnd && !hWnd->destroyed && hWnd->kind == AfxWindowKind::Dialog) ? static_cast<QDialog*>(hWnd->widget)
+                                                                            : nullptr;
 }
 
 QWidget* AfxWidget(HWND hWnd)
@@ -191,6 +213,42 @@ void PaintOwnerDrawButton(HWND hWnd)
     }
 }
 
+// Static texts and check boxes ask their parent for colours first; a null
+// answer means the toolkit's own background, the hollow brush none at all.
+void PaintColouredControl(HWND hWnd)
+{
+    HDC__ dc;
+    dc.painter = hWnd->painter;
+    dc.font = hWnd->font;
+    dc.textColor = 0x000000;
+    HWND parent = AfxHandleOf(hWnd->widget->parentWidget());
+    const auto hBrush = reinterpret_cast<HBRUSH>(
+        ::SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(hWnd)));
+    QPainter* p = hWnd->painter;
+    const QRect rect = hWnd->widget->rect();
+    if (!hBrush)
+        p->fillRect(rect, hWnd->widget->palette().window());
+    else if (!hBrush->hollow)
+        p->fillRect(rect, hBrush->colour);
+    if (dc.font)
+        p->setFont(dc.font->font);
+    p->setPen(AfxColor(dc.textColor));
+    if (hWnd->kind == AfxWindowKind::Button) {
+        auto* button = static_cast<QAbstractButton*>(hWnd->widget);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = rect;
+        option.state |= button->isChecked() ? QStyle::State_On : QStyle::State_Off;
+        const QRect box = button->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button);
+        option.rect = box;
+        button->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, p, button);
+        p->drawText(rect.adjusted(box.right() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+            QString::fromStdU16String(hWnd->text));
+    } else {
+        p->drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdU16String(hWnd->text));
+    }
+}
+
 void PaintPlainProgress(HWND hWnd)
 {
     QPainter* p = hWnd->painter;
@@ -240,10 +298,23 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
             PaintOwnerDrawButton(hWnd);
         else if (hWnd->kind == AfxWindowKind::Progress)
             PaintPlainProgress(hWnd);
+        else if (hWnd->kind == AfxWindowKind::Static || hWnd->kind == AfxWindowKind::Button)
+            PaintColouredControl(hWnd);
         return 0;
     case WM_CLOSE:
-        if (hWnd->pWnd)
+        // A dialog's close button is its cancel.
+        if (hWnd->kind == AfxWindowKind::Dialog)
+            ::SendMessage(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+        else if (hWnd->pWnd)
             hWnd->pWnd->DestroyWindow();
+        return 0;
+    case BM_GETCHECK:
+        return hWnd->kind == AfxWindowKind::Button && static_cast<QAbstractButton*>(hWnd->widget)->isChecked()
+            ? BST_CHECKED
+            : BST_UNCHECKED;
+    case BM_SETCHECK:
+        if (hWnd->kind == AfxWindowKind::Button)
+            static_cast<QAbstractButton*>(hWnd->widget)->setChecked(wParam == BST_CHECKED);
         return 0;
     default:
         break;

@@ -16,7 +16,7 @@
 
 #include "framework/wnd.h"
 
-enum class AfxWindowKind { Generic, Frame, Button, Progress, Static };
+enum class AfxWindowKind { Generic, Frame, Button, Progress, Static, Dialog };
 
 struct HFONT__ {
     LOGFONTW description;
@@ -25,6 +25,11 @@ struct HFONT__ {
 
 struct HRGN__ {
     QRegion region;
+};
+
+struct HBRUSH__ {
+    bool hollow;
+    QColor colour;
 };
 
 struct HDC__ {
@@ -56,7 +61,12 @@ struct HWND__ {
     bool destroyed = false;
     int snapshotScreen = 0;
     bool painted = false;
+    int stripHeight = 0; // a dialog's bar of frame buttons below its client area
 };
+
+// The toolkit's dialog behind a dialog handle.
+class QDialog;
+QDialog* AfxDialogWidget(HWND hWnd);
 
 // Border width of WS_BORDER windows: the client area lies inside it.
 inline int AfxBorder(const HWND__* h)

@@ -271,7 +271,8 @@ void CWnd::GetClientRect(LPRECT lpRect) const
 {
     QWidget* w = AfxWidget(m_hWnd);
     const int border = w ? AfxBorder(m_hWnd) : 0;
-    *lpRect = w ? RECT{0, 0, w->width() - 2 * border, w->height() - 2 * border} : RECT{0, 0, 0, 0};
+    const int strip = w ? m_hWnd->stripHeight : 0;
+    *lpRect = w ? RECT{0, 0, w->width() - 2 * border, w->height() - 2 * border - strip} : RECT{0, 0, 0, 0};
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
@@ -466,4 +467,9 @@ void CWnd::OnTimer(UINT_PTR)
 void CWnd::OnClose()
 {
     Default();
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return reinterpret_cast<HBRUSH>(Default());
 }

@@ -106,6 +106,7 @@ public:
     void OnPaint();
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
 private:
     friend struct AfxWindowAccess;
@@ -121,3 +122,16 @@ private:
 };
 
 CWnd* AfxGetMainWnd();
+
+// Calls a window's OnCtlColor for a control's colour request; used by the
+// message map entry.
+template <typename T>
+LRESULT AfxCallCtlColor(T* pThis, WPARAM wParam, LPARAM lParam, UINT nCtlColor)
+{
+    CDC dc;
+    dc.Attach(reinterpret_cast<HDC>(wParam));
+    CWnd* pControl = CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+    const HBRUSH hBrush = pThis->OnCtlColor(&dc, pControl, nCtlColor);
+    dc.Detach();
+    return reinterpret_cast<LRESULT>(hBrush);
+}

@@ -1,6 +1,31 @@
 // The one-tap actions of the monitor view and what each does to the countdown.
 #include "framework/app.h"
 #include "monitor/QuilletView.h"
+#include "platform/codepage.h"
+#include "platform/device.h"
+#include "skin/SkinAboutDlg.h"
+
+namespace {
+
+// "Вы действительно хотите сделать Софт-Ресет?" in code page 1251.
+constexpr char kSoftResetPrompt[] = "\xC2\xFB \xE4\xE5\xE9\xF1\xF2\xE2\xE8\xF2\xE5\xEB\xFC\xED\xEE "
+                                    "\xF5\xEE\xF2\xE8\xF2\xE5 \xF1\xE4\xE5\xEB\xE0\xF2\xFC "
+                                    "\xD1\xEE\xF4\xF2-\xD0\xE5\xF1\xE5\xF2?";
+
+constexpr UINT kDeclinedResetDelayMs = 2000;
+
+} // namespace
+
+void CQuilletView::SoftReset()
+{
+    KernelIoControl(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr);
+}
+
+void CQuilletView::PressPowerKey()
+{
+    keybd_event(VK_OFF, 0, 0, 0);
+    keybd_event(VK_OFF, 0, KEYEVENTF_KEYUP, 0);
+}
 
 void CQuilletView::OnKeepOpen()
 {
@@ -33,21 +58,33 @@ void CQuilletView::OnMemoryDialog()
 
 void CQuilletView::OnBacklight()
 {
+    PROCESS_INFORMATION pi{};
+    CreateProcessW(BACKLIGHT_APPLET, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &pi);
 }
 
 void CQuilletView::OnSoftReset()
 {
+    WCHAR szPrompt[256] = {};
+    MultiByteToWideChar(1251, 0, kSoftResetPrompt, -1, szPrompt, 256);
     KillTimer(AUTO_CLOSE_TIMER);
+    if (m_bSoftResetWarning && MessageBox(szPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        SetTimer(AUTO_CLOSE_TIMER, kDeclinedResetDelayMs, nullptr);
+        return;
+    }
+    SoftReset();
 }
 
 void CQuilletView::OnPowerKey()
 {
+    PressPowerKey();
     CloseProgram();
 }
 
 void CQuilletView::OnAbout()
 {
     KillTimer(AUTO_CLOSE_TIMER);
+    CSkinAboutDlg dlg(m_clrMainText, m_strImageExt, m_strSkinFolder, nullptr);
+    dlg.DoModal();
 }
 
 void CQuilletView::OnSettings()

@@ -7,6 +7,7 @@
 #include "platform/module.h"
 #include "res/resource.h"
 #include "skin/SkinColourFile.h"
+#include "skin/SkinFrame.h"
 #include "skin/SkinPaths.h"
 #include "support/SettingsStore.h"
 
@@ -136,8 +137,7 @@ CString CQuilletView::ReadSettings()
 
 void CQuilletView::CreateTextFont()
 {
-    m_font.CreateFont(IsVgaScreen() ? 40 : 20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY, 0x42,
-        u"Tahoma");
+    CreateSkinFont(m_font, IsVgaScreen() ? 40 : 20);
 }
 
 void CQuilletView::SetupControls()
@@ -158,15 +158,7 @@ void CQuilletView::SetupControls()
 
 void CQuilletView::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CDC dcMemory;
-    dcMemory.CreateCompatibleDC(&dc);
-    const HBITMAP hOld = dcMemory.SelectObject(m_hBackground);
-    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMemory, 0, 0, SRCCOPY);
-    dcMemory.SelectObject(hOld);
-    dcMemory.DeleteDC();
+    PaintSkinImage(this, m_hBackground);
 }
 
 void CQuilletView::OnTimer(UINT_PTR nIDEvent)

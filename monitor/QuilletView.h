@@ -22,6 +22,8 @@ public:
     void UpdateMemoryText();
     void UpdateStorageText();
     void CloseProgram();
+    void SoftReset();
+    void PressPowerKey();
 
     static int PercentOf(ULONGLONG nPart, ULONGLONG nWhole);
     static float RoundTo(float fValue, int nFactor);

@@ -33,7 +33,18 @@ const AFX_DLGITEM kFormItems[] = {
 const AFX_DLGTEMPLATE kForm = {
     IDD_QUILLET_FORM, WS_CHILD, 0, 135, 150, u"", u"System", 8, kFormItems, std::size(kFormItems)};
 
-const AFX_DLGTEMPLATE* const kDialogs[] = {&kForm};
+const AFX_DLGITEM kAboutItems[] = {
+    {u"Button", u"", IDC_ABOUT_ICON, 7, 7, 21, 20, kButton, 0},
+    {u"Button", u"Quillet ", IDC_ABOUT_NAME, 35, 7, 83, 20, kButton, 0},
+    {u"Button", u"Версия 1.8", IDC_ABOUT_VERSION, 35, 31, 83, 20, kButton, 0},
+    {u"Button", u"© 2026 Quillet, без гарантий", IDC_ABOUT_NOTICE, 7, 67, 111, 20, kButton, 0},
+    {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kButton | BS_MULTILINE, 0},
+};
+
+const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_CAPTIONOKBTN,
+    125, 145, u"About Quillet", u"System", 8, kAboutItems, std::size(kAboutItems)};
+
+const AFX_DLGTEMPLATE* const kDialogs[] = {&kAbout, &kForm};
 
 const AFX_MENUITEM kMenuItems[] = {
     {MF_POPUP, 0, u"&Меню", 0},

@@ -24,6 +24,13 @@ constexpr unsigned IDC_BATTERY_TEXT = 1013;
 constexpr unsigned IDC_MEMORY_TEXT = 1014;
 constexpr unsigned IDC_STORAGE_TEXT = 1015;
 
+// Controls of the About box.
+constexpr unsigned IDC_ABOUT_NAME = 1002;
+constexpr unsigned IDC_ABOUT_ICON = 1016;
+constexpr unsigned IDC_ABOUT_CREDIT = 1020;
+constexpr unsigned IDC_ABOUT_NOTICE = 1021;
+constexpr unsigned IDC_ABOUT_VERSION = 1022;
+
 // Commands of the command bar and its menu.
 constexpr unsigned ID_ABOUT_TOOL = 32773;
 constexpr unsigned ID_SETTINGS_TOOL = 32774;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/dialog.h"
 #include "framework/msgbox.h"
 #include "framework/window_p.h"
 
@@ -63,6 +64,26 @@ public:
 
 private:
     AFX_MESSAGEBOX_HOOK m_previous;
+};
+
+// Answers every modal dialog: runs the check on it, then ends it with the
+// given result.
+class ModalRecorder {
+public:
+    explicit ModalRecorder(int nResult = IDOK, std::function<void(CDialog*)> check = {})
+    {
+        m_previous = AfxSetModalHook([this, nResult, check](CDialog* pDlg) {
+            ++count;
+            if (check)
+                check(pDlg);
+            pDlg->EndDialog(nResult);
+        });
+    }
+    ~ModalRecorder() { AfxSetModalHook(m_previous); }
+    int count = 0;
+
+private:
+    AFX_MODAL_HOOK m_previous;
 };
 
 // A temporary folder holding files given by their paths inside it.

@@ -80,4 +80,5 @@ protected:
     ScopedEnv m_root;
     ScopedEnv m_screen;
     MessageBoxRecorder m_boxes;
+    ModalRecorder m_dialogs;
 };

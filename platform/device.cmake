@@ -1,0 +1,3 @@
+# Restart, suspend and the backlight applet: systemd-logind over D-Bus.
+target_sources(quillet_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux/device.cpp)
+target_link_libraries(quillet_platform PRIVATE Qt6::DBus)

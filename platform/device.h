@@ -1,0 +1,45 @@
+// Acting on the device: restart, the power-off key, and starting the
+// backlight applet. Each request is sent without waiting and fails silently.
+// With QUILLET_DEVICE_LOG=FILE set, each is appended to FILE as one line
+// instead of being performed.
+#pragma once
+
+#include "platform/types.h"
+
+constexpr DWORD IOCTL_HAL_REBOOT = 0x0101003C;
+
+// Asks the system to restart (systemd-logind, interactively: the user's
+// policy and any inhibitors decide). FALSE when the request cannot be sent.
+BOOL KernelIoControl(DWORD dwIoControlCode, LPVOID lpInBuf, DWORD nInBufSize, LPVOID lpOutBuf, DWORD nOutBufSize,
+    DWORD* lpBytesReturned);
+
+constexpr BYTE VK_OFF = 0xDF;
+constexpr DWORD KEYEVENTF_KEYUP = 0x0002;
+
+// The power-off key: pressing it asks the system to suspend.
+void keybd_event(BYTE bVk, BYTE bScan, DWORD dwFlags, UINT_PTR dwExtraInfo);
+
+// The platform's backlight applet: on Linux the desktop's brightness or
+// power settings program, the first one found.
+inline constexpr WCHAR BACKLIGHT_APPLET[] = u"\\Windows\\Backlight.exe";
+
+struct PROCESS_INFORMATION {
+    HANDLE hProcess;
+    HANDLE hThread;
+    DWORD dwProcessId;
+    DWORD dwThreadId;
+};
+
+// Starts a program detached; the caller never waits for it.
+BOOL CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine, LPVOID lpProcessAttributes,
+    LPVOID lpThreadAttributes, BOOL bInheritHandles, DWORD dwCreationFlags, LPVOID lpEnvironment,
+    LPCWSTR lpCurrentDirectory, LPVOID lpStartupInfo, PROCESS_INFORMATION* lpProcessInformation);
+
+// The command that stands for the backlight applet on this desktop
+// (program first), or empty when none is installed. Exposed for tests.
+struct APPLET_CHOICE {
+    const char* desktop; // as in XDG_CURRENT_DESKTOP, case-insensitive
+    const char* program;
+    const char* argument;
+};
+const APPLET_CHOICE* FindBacklightApplet(const char* pszCurrentDesktop, bool (*pfnInstalled)(const char*));

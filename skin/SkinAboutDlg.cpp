@@ -1,0 +1,84 @@
+#include "skin/SkinAboutDlg.h"
+
+#include "framework/snapshot.h"
+#include "platform/codepage.h"
+#include "res/resource.h"
+#include "skin/SkinFrame.h"
+#include "skin/SkinPaths.h"
+
+namespace {
+
+// "Автор: Quillet" in code page 1251: 14 characters.
+constexpr char kCreditLine[] = "\xC0\xE2\xF2\xEE\xF0: Quillet";
+
+constexpr int kAboutScreen = 3;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CSkinAboutDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CSkinAboutDlg::CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder,
+    CWnd* pParent)
+    : CDialog(IDD_ABOUTBOX, pParent), m_clrText(clrText), m_strImageExt(strImageExt), m_strSkinFolder(strSkinFolder)
+{
+}
+
+CSkinAboutDlg::~CSkinAboutDlg()
+{
+    // The window and its controls are gone by now; the fonts go with the members.
+    DeleteObject(m_hBackground);
+}
+
+void CSkinAboutDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_ABOUT_ICON, m_btnIcon);
+    DDX_Control(pDX, IDC_ABOUT_NAME, m_btnName);
+    DDX_Control(pDX, IDC_ABOUT_VERSION, m_btnVersion);
+    DDX_Control(pDX, IDC_ABOUT_NOTICE, m_btnNotice);
+    DDX_Control(pDX, IDC_ABOUT_CREDIT, m_btnCredit);
+}
+
+BOOL CSkinAboutDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    AfxRegisterSnapshot(this, kAboutScreen);
+    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kAboutScreen, m_strImageExt), u"Quillet: Error");
+
+    const bool bVga = IsVgaScreen();
+    CreateSkinFont(m_fontLarge, bVga ? 48 : 24);
+    CreateSkinFont(m_fontSmall, bVga ? 32 : 16);
+
+    for (CImageButton* pButton : {&m_btnIcon, &m_btnName, &m_btnVersion, &m_btnNotice, &m_btnCredit}) {
+        pButton->m_hBackground = m_hBackground;
+        pButton->m_bHideLabel = 0;
+    }
+    for (CImageButton* pButton : {&m_btnName, &m_btnVersion}) {
+        pButton->SetLabelColor(m_clrText);
+        pButton->SetAlignment(-1, 0);
+        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLarge)), 1);
+    }
+    for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit}) {
+        pButton->SetLabelColor(m_clrText);
+        pButton->SetAlignment(0, 0);
+        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontSmall)), 1);
+    }
+
+    WCHAR szCredit[256] = {};
+    MultiByteToWideChar(1251, 0, kCreditLine, -1, szCredit, 256);
+    m_btnCredit.SetWindowText(szCredit);
+    return TRUE;
+}
+
+void CSkinAboutDlg::OnPaint()
+{
+    PaintSkinImage(this, m_hBackground);
+}
+
+void CSkinAboutDlg::OnDestroy()
+{
+    CDialog::OnDestroy();
+}

@@ -1,0 +1,22 @@
+#include "skin/SkinFrame.h"
+
+#include "framework/wnd.h"
+
+void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
+{
+    CPaintDC dc(pWnd);
+    CRect rcClient;
+    pWnd->GetClientRect(&rcClient);
+    CDC dcMemory;
+    if (!dcMemory.CreateCompatibleDC(&dc))
+        return;
+    const HBITMAP hOld = dcMemory.SelectObject(hBackground);
+    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMemory, 0, 0, SRCCOPY);
+    dcMemory.SelectObject(hOld);
+    dcMemory.DeleteDC();
+}
+
+void CreateSkinFont(CFont& font, int nHeight)
+{
+    font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY, 0x42, u"Tahoma");
+}

@@ -1,0 +1,14 @@
+// What every skinned window does alike: paint its picture as its whole
+// background, and make its bold fonts.
+#pragma once
+
+#include "framework/gdi.h"
+
+class CWnd;
+
+// Copies the picture to the window from its top-left corner, unscaled; where
+// there is no picture the framework's plain colour shows.
+void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground);
+
+// Bold "Tahoma" (or what the system has for it) of the given cell height.
+void CreateSkinFont(CFont& font, int nHeight);

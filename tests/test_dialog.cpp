@@ -1,0 +1,135 @@
+// Modal dialogs: how they end, data exchange both ways, and the About box.
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "monitor_fixture.h"
+#include "res/resource.h"
+#include "skin/SkinAboutDlg.h"
+
+namespace {
+
+const AFX_DLGITEM kItems[] = {
+    {u"Button", u"Warn", 1033, 2, 2, 60, 10, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+};
+const AFX_DLGTEMPLATE kTemplate = {
+    900, WS_POPUP | WS_CAPTION, WS_EX_CAPTIONOKBTN, 80, 40, u"Test", u"System", 8, kItems, std::size(kItems)};
+
+class CCheckDlg : public CDialog {
+public:
+    CCheckDlg() : CDialog(900) { InitModalIndirect(&kTemplate); }
+    int m_nCheck = 0;
+    int m_nInitChecked = -1;
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_nInitChecked = int(GetDlgItem(1033)->SendMessage(BM_GETCHECK));
+        return TRUE;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, 1033, m_nCheck); }
+};
+
+TEST(ModalDialog, EndsAndExchangesData)
+{
+    struct Case {
+        const char* name;
+        int initial;
+        std::function<void(CDialog*)> act;
+        LONG_PTR result;
+        int saved;
+    };
+    const auto click = [](CDialog* d) { static_cast<QAbstractButton*>(AfxWidget(d->GetDlgItem(1033)->m_hWnd))->click(); };
+    const Case cases[] = {
+        {"CaptionOkSavesTheCheck", 0,
+            [&](CDialog* d) {
+                click(d);
+                AfxWidget(d->m_hWnd)->findChild<QPushButton*>()->click();
+            },
+            IDOK, 1},
+        {"EscapeCancelsAndSavesNothing", 1,
+            [&](CDialog* d) {
+                click(d);
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(AfxWidget(d->m_hWnd), &escape);
+            },
+            IDCANCEL, 1},
+        {"CloseButtonCancels", 1, [](CDialog* d) { d->SendMessage(WM_CLOSE); }, IDCANCEL, 1},
+        {"OkCommandFromAControl", 1,
+            [&](CDialog* d) {
+                click(d);
+                d->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            },
+            IDOK, 0},
+    };
+    for (const Case& c : cases) {
+        CCheckDlg dlg;
+        dlg.m_nCheck = c.initial;
+        bool ended = false;
+        const AFX_MODAL_HOOK previous = AfxSetModalHook([&](CDialog* d) { c.act(d); ended = true; });
+        EXPECT_EQ(dlg.DoModal(), c.result) << c.name;
+        AfxSetModalHook(previous);
+        EXPECT_TRUE(ended) << c.name;
+        EXPECT_EQ(dlg.m_nInitChecked, c.initial) << c.name << ": value to control";
+        EXPECT_EQ(dlg.m_nCheck, c.saved) << c.name << ": control to value";
+        EXPECT_FALSE(IsWindow(dlg.m_hWnd)) << c.name;
+    }
+}
+
+using AboutBox = MonitorFixture;
+
+TEST_F(AboutBox, PictureFontsAndColoursFollowTheScreenAndSkin)
+{
+    struct Case {
+        const char* screen;
+        const char* picture;
+        LONG large, small;
+    };
+    for (const Case& c : {Case{"240x320", "3.png", 24, 16}, Case{"480x640", "3_VGA.png", 48, 32}}) {
+        ScopedEnv screen("QUILLET_SCREEN", c.screen);
+        CoordinatePicture(300, 300).save(m_tree.Path(QStringLiteral("skin/") + c.picture));
+        CSkinAboutDlg dlg(RGB(1, 2, 3), u".png", CString(m_tree.Path("skin").toStdU16String()));
+        ModalRecorder modal(IDOK, [&](CDialog*) {
+            EXPECT_NE(dlg.m_hBackground, nullptr) << c.screen;
+            LOGFONTW lf{};
+            dlg.m_fontLarge.GetLogFont(&lf);
+            EXPECT_EQ(lf.lfHeight, c.large) << c.screen;
+            EXPECT_EQ(lf.lfWeight, FW_BOLD);
+            dlg.m_fontSmall.GetLogFont(&lf);
+            EXPECT_EQ(lf.lfHeight, c.small) << c.screen;
+            EXPECT_EQ(dlg.m_btnName.m_clrLabel, RGB(1, 2, 3));
+            EXPECT_EQ(dlg.m_btnCredit.m_clrLabel, RGB(1, 2, 3));
+            EXPECT_EQ(dlg.m_btnIcon.m_hBackground, dlg.m_hBackground);
+            CString credit;
+            dlg.m_btnCredit.GetWindowText(credit);
+            EXPECT_EQ(credit.GetLength(), 14);
+            EXPECT_EQ(credit.Left(6), CString(u"Автор:"));
+            // The icon area shows the picture's own pixels.
+            CRect rc;
+            dlg.m_btnIcon.GetWindowRect(&rc);
+            dlg.ScreenToClient(&rc);
+            EXPECT_EQ(PixelAt(Grab(dlg.m_btnIcon.m_hWnd), 0, 0), RGB(BYTE(rc.left), BYTE(rc.top), 77));
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(modal.count, 1);
+    }
+    EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(AboutBox, MissingPictureShowsTheBoxEveryTime)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    Command(ID_ABOUT_MENU);
+    Command(ID_ABOUT_TOOL);
+    EXPECT_EQ(m_dialogs.count, 2);
+    ASSERT_EQ(m_boxes.boxes.size(), 2u);
+    for (const AFX_MESSAGEBOX& box : m_boxes.boxes) {
+        EXPECT_EQ(box.strText, CString(u"Can't load the picture"));
+        EXPECT_EQ(box.strCaption, CString(u"Quillet: Error"));
+    }
+    // The countdown stays stopped after the box is closed.
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 0u);
+}
+
+} // namespace

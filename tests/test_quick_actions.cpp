@@ -1,0 +1,116 @@
+// Each one-tap action: what it asks of the device and what it does to the
+// countdown. Requests go to a device log, never to the machine.
+#include "monitor_fixture.h"
+#include "platform/device.h"
+#include "res/resource.h"
+
+namespace {
+
+class QuickActions : public MonitorFixture {
+protected:
+    QuickActions() : m_log("QUILLET_DEVICE_LOG", m_tree.Path("device.log")) {}
+
+    QStringList LoggedRequests() const
+    {
+        QFile f(m_tree.Path("device.log"));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    ScopedEnv m_log;
+};
+
+TEST_F(QuickActions, TimerAndDeviceTable)
+{
+    struct Case {
+        const char* name;
+        int warning;     // "SR_Message"
+        int answer;      // to the question, when asked
+        UINT nID;
+        UINT timer;      // period afterwards; 0 stopped
+        bool closes;
+        const char* request; // first word of the logged request, or null
+        int questions;
+    };
+    const Case cases[] = {
+        {"SoftResetWithoutWarning", 0, IDYES, IDC_SOFT_RESET, 0, false, "reboot", 0},
+        {"SoftResetConfirmed", 1, IDYES, IDC_SOFT_RESET, 0, false, "reboot", 1},
+        {"SoftResetDeclinedRearmsTwoSeconds", 1, IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
+        {"PowerKeySuspendsAndCloses", 0, IDYES, IDC_POWER_OFF, 0, true, "suspend", 0},
+        {"BacklightLeavesTheCountdown", 0, IDYES, IDC_BACKLIGHT, 15000, false, "applet", 0},
+        {"ExitCloses", 0, IDYES, IDC_EXIT, 0, true, nullptr, 0},
+        {"KeepOpen", 0, IDYES, IDC_ICON_BACKUP, 0, false, nullptr, 0},
+        {"IconWithoutAction", 0, IDYES, IDC_ICON_STORAGE, 15000, false, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(m_tree.Path("device.log"));
+        WriteSoftResetWarningSetting(DWORD(c.warning));
+        MessageBoxRecorder questions(c.answer);
+        CQuilletView* view = Start();
+        ASSERT_NE(view, nullptr) << c.name;
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(c.nID), BN_CLICKED), 0);
+        if (!c.closes) {
+            EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), c.timer) << c.name;
+        }
+        EXPECT_EQ(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, c.closes ? 1000 : 50), c.closes) << c.name;
+        const QStringList requests = LoggedRequests();
+        if (c.request) {
+            ASSERT_EQ(requests.size(), 1) << c.name;
+            EXPECT_TRUE(requests[0].startsWith(QLatin1String(c.request))) << c.name;
+        } else {
+            EXPECT_TRUE(requests.isEmpty()) << c.name;
+        }
+        ASSERT_EQ(int(questions.boxes.size()), c.questions) << c.name;
+        if (c.questions) {
+            EXPECT_EQ(questions.boxes[0].strText, CString(u"Вы действительно хотите сделать Софт-Ресет?"));
+            EXPECT_EQ(questions.boxes[0].strCaption, CString(u"Quillet"));
+            EXPECT_EQ(questions.boxes[0].nType, UINT(0x24));
+        }
+        if (CWnd* pMain = AfxGetMainWnd())
+            pMain->DestroyWindow();
+        PumpFor(5);
+    }
+}
+
+TEST_F(QuickActions, DeclinedResetClosesTwoSecondsLater)
+{
+    WriteSoftResetWarningSetting(1);
+    MessageBoxRecorder questions(IDNO);
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    Tap(view->m_btnSoftReset);
+    EXPECT_TRUE(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, 4000));
+    EXPECT_TRUE(LoggedRequests().isEmpty());
+}
+
+TEST(BacklightApplet, ChosenByDesktopThenByWhatIsInstalled)
+{
+    static QStringList installed;
+    const auto isInstalled = [](const char* program) { return installed.contains(QLatin1String(program)); };
+    struct Case {
+        const char* desktop;
+        QStringList installed;
+        const char* program; // null: none
+    };
+    const Case cases[] = {
+        {"ubuntu:GNOME", {"gnome-control-center", "xfce4-power-manager-settings"}, "gnome-control-center"},
+        {"KDE", {"gnome-control-center", "systemsettings"}, "systemsettings"},
+        {"xfce", {"xfce4-power-manager-settings"}, "xfce4-power-manager-settings"},
+        {"LXQt", {"gnome-control-center"}, "gnome-control-center"}, // its own is missing: the first found
+        {nullptr, {"lxqt-config-brightness"}, "lxqt-config-brightness"},
+        {"GNOME", {}, nullptr},
+    };
+    for (const Case& c : cases) {
+        installed = c.installed;
+        const APPLET_CHOICE* applet = FindBacklightApplet(c.desktop, isInstalled);
+        if (c.program) {
+            ASSERT_NE(applet, nullptr) << (c.desktop ? c.desktop : "none");
+            EXPECT_STREQ(applet->program, c.program);
+        } else {
+            EXPECT_EQ(applet, nullptr);
+        }
+    }
+}
+
+} // namespace
