@@ -68,10 +68,11 @@ struct HWND__ {
 class QDialog;
 QDialog* AfxDialogWidget(HWND hWnd);
 
-// Border width of WS_BORDER windows: the client area lies inside it.
+// Border width of child windows with WS_BORDER: the client area lies inside
+// it. Top-level windows get their frame from the window manager.
 inline int AfxBorder(const HWND__* h)
 {
-    return (h->style & WS_BORDER) ? 1 : 0;
+    return (h->style & WS_BORDER) && (h->style & WS_CHILD) ? 1 : 0;
 }
 
 // Every widget behind a window handle holds its handle.

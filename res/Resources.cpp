@@ -37,7 +37,7 @@ const AFX_DLGITEM kAboutItems[] = {
     {u"Button", u"", IDC_ABOUT_ICON, 7, 7, 21, 20, kButton, 0},
     {u"Button", u"Quillet ", IDC_ABOUT_NAME, 35, 7, 83, 20, kButton, 0},
     {u"Button", u"Версия 1.8", IDC_ABOUT_VERSION, 35, 31, 83, 20, kButton, 0},
-    {u"Button", u"© 2026 Quillet, без гарантий", IDC_ABOUT_NOTICE, 7, 67, 111, 20, kButton, 0},
+    {u"Button", u"© 2026 Quillet", IDC_ABOUT_NOTICE, 7, 67, 111, 20, kButton, 0},
     {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kButton | BS_MULTILINE, 0},
 };
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-// "Автор: Quillet" in code page 1251: 14 characters.
-constexpr char kCreditLine[] = "\xC0\xE2\xF2\xEE\xF0: Quillet";
+// "Автор: команда" in code page 1251: 14 characters.
+constexpr char kCreditLine[] = "\xC0\xE2\xF2\xEE\xF0: \xEA\xEE\xEC\xE0\xED\xE4\xE0";
 
 constexpr int kAboutScreen = 3;
 
