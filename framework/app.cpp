@@ -44,9 +44,20 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::Run()
 {
-    if (m_pMainWnd)
+    if (m_pMainWnd) {
+        m_bRunning = true;
         QApplication::exec();
+        m_bRunning = false;
+    }
     return ExitInstance();
+}
+
+void CWinApp::PostQuitMessage(int nExitCode)
+{
+    // Asked outside the loop, the toolkit would remember the request and end
+    // the next loop that starts, a modal dialog's included.
+    if (m_bRunning)
+        QCoreApplication::exit(nExitCode);
 }
 
 int CWinApp::ExitInstance()

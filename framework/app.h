@@ -27,6 +27,9 @@ public:
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
+    // Ends the message loop when it runs; before or after it, does nothing.
+    void PostQuitMessage(int nExitCode);
+
     void OnFileNew();
     void OnFileOpen();
     void OnAppExit();
@@ -40,6 +43,7 @@ public:
 
 private:
     std::vector<CDocTemplate*> m_templateList;
+    bool m_bRunning = false;
 };
 
 CWinApp* AfxGetApp();

@@ -103,8 +103,9 @@ LONG_PTR CDialog::DoModal()
     m_bModalRunning = true;
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    // Tied to the loop: a hook never runs once this call has returned.
     if (ModalHook())
-        QTimer::singleShot(0, dialog, [this] {
+        QTimer::singleShot(0, &loop, [this] {
             if (ModalHook() && m_bModalRunning)
                 ModalHook()(this);
         });

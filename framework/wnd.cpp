@@ -151,7 +151,7 @@ BOOL CWnd::DestroyWindow()
     if (CWnd* pMain = AfxGetMainWnd(); pMain && pMain->m_hWnd == h) {
         // The main window's end is the program's end.
         AfxGetApp()->m_pMainWnd = nullptr;
-        QCoreApplication::exit(0);
+        AfxGetApp()->PostQuitMessage(0);
     }
     // Detach every object, then let each clean up; this object may delete itself last.
     std::vector<CWnd*> owners;
