@@ -43,6 +43,10 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
 
 // ---- CWnd ---------------------------------------------------------------
 
+struct AfxWindowAccess {
+    static void MarkTemporary(CWnd& wnd) { wnd.m_bTemporary = true; }
+};
+
 CWnd::~CWnd()
 {
     if (m_pbDeleted)
@@ -191,20 +195,28 @@ HWND CWnd::UnsubclassWindow()
     return h;
 }
 
+namespace {
+
+// The object standing for a window that none is attached to.
+CWnd* TemporaryFor(HWND hWnd)
+{
+    if (hWnd->pWnd)
+        return hWnd->pWnd;
+    if (!hWnd->pTemporary) {
+        hWnd->pTemporary = std::make_unique<CWnd>();
+        hWnd->pTemporary->m_hWnd = hWnd;
+        AfxWindowAccess::MarkTemporary(*hWnd->pTemporary);
+    }
+    return hWnd->pTemporary.get();
+}
+
+} // namespace
+
 CWnd* CWnd::GetParent() const
 {
     QWidget* w = AfxWidget(m_hWnd);
     HWND parent = (w && !w->isWindow()) ? AfxHandleOf(w->parentWidget()) : nullptr;
-    if (!parent)
-        return nullptr;
-    if (parent->pWnd)
-        return parent->pWnd;
-    if (!parent->pTemporary) {
-        parent->pTemporary = std::make_unique<CWnd>();
-        parent->pTemporary->m_hWnd = parent;
-        parent->pTemporary->m_bTemporary = true;
-    }
-    return parent->pTemporary.get();
+    return parent ? TemporaryFor(parent) : nullptr;
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
@@ -214,16 +226,8 @@ CWnd* CWnd::GetDlgItem(int nID) const
         return nullptr;
     for (QObject* o : w->children()) {
         HWND child = AfxHandleOf(qobject_cast<QWidget*>(o));
-        if (!child || child->destroyed || child->id != UINT(nID))
-            continue;
-        if (child->pWnd)
-            return child->pWnd;
-        if (!child->pTemporary) {
-            child->pTemporary = std::make_unique<CWnd>();
-            child->pTemporary->m_hWnd = child;
-            child->pTemporary->m_bTemporary = true;
-        }
-        return child->pTemporary.get();
+        if (child && !child->destroyed && child->id == UINT(nID))
+            return TemporaryFor(child);
     }
     return nullptr;
 }

@@ -149,11 +149,8 @@ void CQuilletView::SetupControls()
         pButton->m_hBackground = m_hBackground;
         pButton->m_bHideLabel = 0;
     }
-    for (CImageButton* pButton : {&m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText}) {
-        pButton->SetLabelColor(m_clrMainText);
-        pButton->SetAlignment(-1, 0);
-        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_font)), 1);
-    }
+    for (CImageButton* pButton : {&m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText})
+        SetupTextButton(*pButton, m_clrMainText, -1, 0, m_font);
 }
 
 void CQuilletView::OnPaint()

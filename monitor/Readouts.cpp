@@ -20,6 +20,15 @@ CString FromCodePage1251(const char* pszText)
     return CString(szWide);
 }
 
+// Setting an unchanged text would only repaint the button.
+void SetTextIfChanged(CWnd& wnd, const CString& strText)
+{
+    CString strCurrent;
+    wnd.GetWindowText(strCurrent);
+    if (strText != strCurrent)
+        wnd.SetWindowText(strText);
+}
+
 } // namespace
 
 BOOL CQuilletView::ReadBattery()
@@ -126,24 +135,14 @@ CString CQuilletView::FigureText(int nMode, ULONGLONG nFree, ULONGLONG nTotal) c
 
 void CQuilletView::UpdateMemoryText()
 {
-    if (m_arrFigures.GetSize() < 2)
-        return;
-    const CString strText = FigureText(m_nMemoryTextMode, m_arrFigures[0], m_arrFigures[1]);
-    CString strCurrent;
-    m_btnMemoryText.GetWindowText(strCurrent);
-    if (strText != strCurrent)
-        m_btnMemoryText.SetWindowText(strText);
+    if (m_arrFigures.GetSize() >= 2)
+        SetTextIfChanged(m_btnMemoryText, FigureText(m_nMemoryTextMode, m_arrFigures[0], m_arrFigures[1]));
 }
 
 void CQuilletView::UpdateStorageText()
 {
-    if (m_arrFigures.GetSize() < 4)
-        return;
-    const CString strText = FigureText(m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]);
-    CString strCurrent;
-    m_btnStorageText.GetWindowText(strCurrent);
-    if (strText != strCurrent)
-        m_btnStorageText.SetWindowText(strText);
+    if (m_arrFigures.GetSize() >= 4)
+        SetTextIfChanged(m_btnStorageText, FigureText(m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]));
 }
 
 float CQuilletView::RoundTo(float fValue, int nFactor)

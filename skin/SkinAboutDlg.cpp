@@ -56,16 +56,10 @@ BOOL CSkinAboutDlg::OnInitDialog()
         pButton->m_hBackground = m_hBackground;
         pButton->m_bHideLabel = 0;
     }
-    for (CImageButton* pButton : {&m_btnName, &m_btnVersion}) {
-        pButton->SetLabelColor(m_clrText);
-        pButton->SetAlignment(-1, 0);
-        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLarge)), 1);
-    }
-    for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit}) {
-        pButton->SetLabelColor(m_clrText);
-        pButton->SetAlignment(0, 0);
-        pButton->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontSmall)), 1);
-    }
+    for (CImageButton* pButton : {&m_btnName, &m_btnVersion})
+        SetupTextButton(*pButton, m_clrText, -1, 0, m_fontLarge);
+    for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit})
+        SetupTextButton(*pButton, m_clrText, 0, 0, m_fontSmall);
 
     WCHAR szCredit[256] = {};
     MultiByteToWideChar(1251, 0, kCreditLine, -1, szCredit, 256);

@@ -1,6 +1,7 @@
 #include "skin/SkinFrame.h"
 
 #include "framework/wnd.h"
+#include "skin/ImageButton.h"
 
 void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
 {
@@ -19,4 +20,11 @@ void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
 void CreateSkinFont(CFont& font, int nHeight)
 {
     font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY, 0x42, u"Tahoma");
+}
+
+void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont)
+{
+    button.SetLabelColor(clrLabel);
+    button.SetAlignment(nHAlign, nVAlign);
+    button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), 1);
 }

@@ -10,5 +10,10 @@ class CWnd;
 // there is no picture the framework's plain colour shows.
 void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground);
 
+class CImageButton;
+
+// A button that shows text: its colour, alignment and font (with redraw).
+void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont);
+
 // Bold "Tahoma" (or what the system has for it) of the given cell height.
 void CreateSkinFont(CFont& font, int nHeight);
