@@ -61,7 +61,8 @@ protected:
 
     CQuilletView* Start()
     {
-        QDir().mkpath(m_tree.Path("root/sys/class/power_supply"));
+        if (!QFileInfo::exists(m_tree.Path("root/sys/class/power_supply")))
+            QDir().mkpath(m_tree.Path("root/sys/class/power_supply"));
         EXPECT_TRUE(theApp.InitInstance());
         auto* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
         return pFrame ? dynamic_cast<CQuilletView*>(pFrame->GetActiveView()) : nullptr;

@@ -192,6 +192,19 @@ TEST_F(MonitorView, MissingPictureShowsTheBoxAndPaintsPlain)
     EXPECT_EQ(PixelAt(Grab(view->m_btnExit.m_hWnd), 5, 5), AFX_NO_PICTURE_COLOUR);
 }
 
+TEST_F(MonitorView, UnreadablePowerTreeShowsTheBoxAndUnknown)
+{
+    m_tree.Write("root/sys/class/power_supply", "not a folder");
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_EQ(m_boxes.boxes[0].strText, CString(u"No battery status"));
+    EXPECT_EQ(m_boxes.boxes[0].strCaption, CString(u"Error"));
+    EXPECT_EQ(m_boxes.boxes[0].nType, UINT(MB_OK | MB_TOPMOST));
+    EXPECT_EQ(TextOf(view->m_btnBatteryText), CString(u"Unknown"));
+    EXPECT_EQ(view->m_barBattery.m_clrBar, view->m_clrBarBack);
+}
+
 TEST_F(MonitorView, ImageButtonsShowThePictureUnderThem)
 {
     CQuilletView* view = Start();

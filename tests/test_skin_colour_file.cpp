@@ -107,6 +107,10 @@ TEST(ColourFileText, BadFilesGiveNoEntries)
     EXPECT_TRUE(ReadSkinTextFile(write("empty.ini", QByteArray())).IsEmpty());
     EXPECT_TRUE(ReadSkinTextFile(CString(dir.filePath("missing.ini").toStdU16String())).IsEmpty());
     EXPECT_TRUE(ReadSkinTextFile(CString(dir.path().toStdU16String())).IsEmpty());
+    // Far too large to be a colour file: read as none rather than held whole.
+    QByteArray huge("MainTextColor = (1,2,3);\n");
+    huge.resize(17 * 1024 * 1024, ' ');
+    EXPECT_TRUE(ReadSkinTextFile(write("huge.ini", huge)).IsEmpty());
     // Bytes above 0x7F are the Cyrillic code page; the entries still read.
     const CString text = ReadSkinTextFile(write("cp1251.ini", "\xD6\xE2\xE5\xF2 MainTextColor = (1,2,3);"));
     EXPECT_EQ(text.Left(4), CString(u"Цвет"));
