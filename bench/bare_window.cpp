@@ -26,6 +26,8 @@ protected:
         if (m_painted)
             return;
         m_painted = true;
+        std::printf("painted: 1\n");
+        std::fflush(stdout);
         QTimer::singleShot(0, this, [this] {
             const QString path = QDir(qEnvironmentVariable("QUILLET_SNAPSHOT")).absoluteFilePath("bare.png");
             grab().save(path, "PNG");

@@ -1,6 +1,6 @@
-// Start-up benchmark: time from exec to the first paint's saved picture, and
-// peak memory, for Quillet and for a bare window of the same toolkit, run
-// alternately in one run. Prints the medians and the ratios.
+// Start-up benchmark: time from exec to the end of the first paint, and peak
+// memory until then, for Quillet and for a bare window of the same toolkit,
+// run alternately in one run. Prints the medians and the ratios.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,7 +21,7 @@ struct Sample {
     long maxRssKb;
 };
 
-// Runs the program until it prints its snapshot line; then ends it.
+// Runs the program until it reports its first paint; then ends it.
 bool RunOnce(const std::string& program, Sample& sample)
 {
     int out[2];
@@ -40,7 +40,7 @@ bool RunOnce(const std::string& program, Sample& sample)
     std::string text;
     char buffer[256];
     ssize_t n;
-    while (text.find("snapshot: ") == std::string::npos && (n = read(out[0], buffer, sizeof buffer)) > 0)
+    while (text.find("painted: ") == std::string::npos && (n = read(out[0], buffer, sizeof buffer)) > 0)
         text.append(buffer, size_t(n));
     const auto end = std::chrono::steady_clock::now();
     close(out[0]);
@@ -50,7 +50,7 @@ bool RunOnce(const std::string& program, Sample& sample)
     wait4(pid, &status, 0, &usage);
     sample.ms = std::chrono::duration<double, std::milli>(end - start).count();
     sample.maxRssKb = usage.ru_maxrss;
-    return text.find("snapshot: ") != std::string::npos;
+    return text.find("painted: ") != std::string::npos;
 }
 
 template <typename T>
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         for (int which = 0; which < 2; ++which) {
             Sample s{};
             if (!RunOnce(argv[1 + which], s)) {
-                std::fprintf(stderr, "%s did not save its picture\n", argv[1 + which]);
+                std::fprintf(stderr, "%s did not report its first paint\n", argv[1 + which]);
                 return 1;
             }
             if (i == 0)

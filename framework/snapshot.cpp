@@ -24,6 +24,8 @@ void AfxSaveSnapshotIfDue(HWND hWnd)
         return;
     const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(hWnd->snapshotScreen));
     QWidget* window = hWnd->widget->window();
+    std::printf("painted: %d\n", hWnd->snapshotScreen);
+    std::fflush(stdout);
     // After the paint has finished: grabbing paints the window again.
     QTimer::singleShot(0, window, [window, path] {
         QDir().mkpath(QFileInfo(path).absolutePath());

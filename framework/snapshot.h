@@ -1,6 +1,7 @@
 // Headless pictures: with QUILLET_SNAPSHOT=DIR set, a registered window saves
 // a PNG of its whole top-level window as DIR/<screen>.png after its first
-// paint, and prints the path.
+// paint. It prints "painted: <screen>" when that paint is done and
+// "snapshot: <path>" once the picture is saved.
 #pragma once
 
 class CWnd;

@@ -16,7 +16,6 @@ HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
     if (!szFileName || !*szFileName)
         return nullptr;
     QImageReader reader(QString::fromUtf16(szFileName));
-    reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > kMaxDecodedBytes)
         return nullptr;
