@@ -6,19 +6,17 @@
 #include "platform/text.h"
 
 namespace {
-// Skin pictures are a few hundred pixels a side; refuse anything that would
-// need more than this many bytes once decoded rather than exhausting memory.
-constexpr qint64 kMaxDecodedBytes = qint64(256) * 1024 * 1024;
+// Skin pictures are a few hundred pixels a side; the decoder refuses anything
+// that would need more than this many megabytes rather than exhausting memory.
+constexpr int kMaxDecodedMegabytes = 256;
 }
 
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
 {
     if (!szFileName || !*szFileName)
         return nullptr;
+    QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
     QImageReader reader(QString::fromUtf16(szFileName));
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > kMaxDecodedBytes)
-        return nullptr;
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return nullptr;
