@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QPaintEvent>
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "framework/window_p.h"
 
@@ -25,12 +25,25 @@ QColor AfxColor(COLORREF c)
 
 namespace {
 
+// Handles of windows whose widgets exist. A handle kept past its window's
+// end is checked here before anything reads it, as the platform's handles are.
+std::unordered_set<const HWND__*>& LiveHandles()
+{
+    static std::unordered_set<const HWND__*> handles;
+    return handles;
+}
+
 template <typename Base>
 class AfxWindowWidget : public Base, public AfxHandleHolder {
 public:
-    explicit AfxWindowWidget(QWidget* parent) : Base(parent) { m_hwnd.widget = this; }
+    explicit AfxWindowWidget(QWidget* parent) : Base(parent)
+    {
+        m_hwnd.widget = this;
+        LiveHandles().insert(&m_hwnd);
+    }
     ~AfxWindowWidget() override
     {
+        LiveHandles().erase(&m_hwnd);
         m_hwnd.destroyed = true;
         m_hwnd.widget = nullptr;
     }
@@ -147,13 +160,12 @@ HWND AfxHandleOf(QWidget* widget)
 
 QDialog* AfxDialogWidget(HWND hWnd)
 {
-    return (hWnd && !hWnd->destroyed && hWnd->kind == AfxWindowKind::Dialog) ? static_cast<QDialog*>(hWnd->widget)
-                                                                            : nullptr;
+    return (AfxWidget(hWnd) && hWnd->kind == AfxWindowKind::Dialog) ? static_cast<QDialog*>(hWnd->widget) : nullptr;
 }
 
 QWidget* AfxWidget(HWND hWnd)
 {
-    return (hWnd && !hWnd->destroyed) ? hWnd->widget : nullptr;
+    return (hWnd && LiveHandles().count(hWnd) && !hWnd->destroyed) ? hWnd->widget : nullptr;
 }
 
 BOOL IsWindow(HWND hWnd)
