@@ -37,12 +37,7 @@ void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
         return;
     for (size_t i = 0; i < pTemplate->nItems; ++i) {
         const AFX_DLGITEM& item = pTemplate->pItems[i];
-        const std::u16string_view cls = item.lpszClass ? item.lpszClass : u"";
-        const AfxWindowKind kind = cls == AFX_WNDCLASS_BUTTON ? AfxWindowKind::Button
-            : cls == AFX_WNDCLASS_PROGRESS                    ? AfxWindowKind::Progress
-            : cls == AFX_WNDCLASS_STATIC                      ? AfxWindowKind::Static
-                                                              : AfxWindowKind::Generic;
-        HWND h = AfxCreateWindowHandle(kind, parent, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
+        HWND h = AfxCreateWindowHandle(AfxKindOfClass(item.lpszClass), parent, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
         const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
         h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
         h->widget->setVisible(item.dwStyle & WS_VISIBLE);

@@ -148,7 +148,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, CWnd* pParentWnd, CCreateContext* pC
     const int newline = title.Find(u'\n');
     if (newline >= 0)
         title = title.Left(newline);
-    const BOOL ok = CreateEx(0, AFX_WNDCLASS_FRAME, title, WS_CAPTION | WS_SYSMENU, RECT{0, 0, 0, 0}, pParentWnd, 0);
+    const BOOL ok = CreateEx(0, AFX_WNDCLASS_GENERIC, title, WS_CAPTION | WS_SYSMENU, RECT{0, 0, 0, 0}, pParentWnd, 0);
     m_pCreateContext = nullptr;
     return ok;
 }

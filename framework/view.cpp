@@ -11,7 +11,7 @@ void CView::OnInitialUpdate()
 
 BOOL CView::Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
-    if (!CreateEx(0, AFX_WNDCLASS_FRAME, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, pParentWnd, nID))
+    if (!CreateEx(0, AFX_WNDCLASS_GENERIC, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, pParentWnd, nID))
         return FALSE;
     if (pContext && pContext->m_pCurrentDoc)
         pContext->m_pCurrentDoc->AddView(this);

@@ -127,6 +127,18 @@ public:
 
 } // namespace
 
+AfxWindowKind AfxKindOfClass(LPCWSTR lpszClassName)
+{
+    const std::u16string_view name = lpszClassName ? lpszClassName : u"";
+    if (name == AFX_WNDCLASS_BUTTON)
+        return AfxWindowKind::Button;
+    if (name == AFX_WNDCLASS_PROGRESS)
+        return AfxWindowKind::Progress;
+    if (name == AFX_WNDCLASS_STATIC)
+        return AfxWindowKind::Static;
+    return AfxWindowKind::Generic;
+}
+
 HWND__* AfxCreateWindowHandle(AfxWindowKind kind, QWidget* parent, DWORD style, DWORD exStyle, UINT nID,
     LPCWSTR lpszText)
 {

@@ -16,7 +16,7 @@
 
 #include "framework/wnd.h"
 
-enum class AfxWindowKind { Generic, Frame, Button, Progress, Static, Dialog };
+enum class AfxWindowKind { Generic, Button, Progress, Static, Dialog };
 
 struct HFONT__ {
     LOGFONTW description;
@@ -82,6 +82,9 @@ public:
     virtual HWND__* Handle() = 0;
 };
 HWND AfxHandleOf(QWidget* widget);
+
+// The kind of window a class name makes ("Button", "msctls_progress32", ...).
+AfxWindowKind AfxKindOfClass(LPCWSTR lpszClassName);
 
 HWND__* AfxCreateWindowHandle(AfxWindowKind kind, QWidget* parent, DWORD style, DWORD exStyle, UINT nID,
     LPCWSTR lpszText);

@@ -72,23 +72,6 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return IsWindow(hWnd) ? hWnd->pWnd : nullptr;
 }
 
-namespace {
-
-AfxWindowKind KindOf(LPCWSTR lpszClassName)
-{
-    const std::u16string_view name = lpszClassName ? lpszClassName : u"";
-    if (name == AFX_WNDCLASS_BUTTON)
-        return AfxWindowKind::Button;
-    if (name == AFX_WNDCLASS_PROGRESS)
-        return AfxWindowKind::Progress;
-    if (name == AFX_WNDCLASS_STATIC)
-        return AfxWindowKind::Static;
-    if (name == AFX_WNDCLASS_FRAME)
-        return AfxWindowKind::Frame;
-    return AfxWindowKind::Generic;
-}
-
-} // namespace
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
     CWnd* pParentWnd, UINT nID, LPVOID lpParam)
@@ -98,7 +81,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     if (!PreCreateWindow(cs))
         return FALSE;
     QWidget* parent = pParentWnd ? AfxWidget(pParentWnd->m_hWnd) : nullptr;
-    HWND h = AfxCreateWindowHandle(KindOf(cs.lpszClass), parent, cs.style, cs.dwExStyle, nID, cs.lpszName);
+    HWND h = AfxCreateWindowHandle(AfxKindOfClass(cs.lpszClass), parent, cs.style, cs.dwExStyle, nID, cs.lpszName);
     h->widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
     if (!parent && cs.lpszName)
         h->widget->setWindowTitle(QString::fromUtf16(cs.lpszName));

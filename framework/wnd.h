@@ -21,7 +21,6 @@ using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
 // Window classes the framework knows.
 inline constexpr WCHAR AFX_WNDCLASS_GENERIC[] = u"AfxWnd";
-inline constexpr WCHAR AFX_WNDCLASS_FRAME[] = u"AfxFrameOrView";
 inline constexpr WCHAR AFX_WNDCLASS_BUTTON[] = u"Button";
 inline constexpr WCHAR AFX_WNDCLASS_PROGRESS[] = u"msctls_progress32";
 inline constexpr WCHAR AFX_WNDCLASS_STATIC[] = u"Static";
