@@ -46,7 +46,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     BareWindow window;
-    window.setFixedSize(236, 270);
+    // The size of Quillet's window: the form and its command bar, doubled on
+    // screens taller than 320 pixels.
+    const bool vga = qEnvironmentVariable("QUILLET_SCREEN").section(u'x', 1).toInt() > 320;
+    window.setFixedSize(vga ? QSize(473, 540) : QSize(236, 270));
     window.show();
     return app.exec();
 }
