@@ -1,5 +1,8 @@
 // The monitor screen end to end: read-outs, bars, taps and the countdown.
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QShortcut>
+#include <QToolButton>
 
 #include "monitor_fixture.h"
 #include "res/resource.h"
@@ -190,6 +193,35 @@ TEST_F(MonitorView, MissingPictureShowsTheBoxAndPaintsPlain)
     const QImage image = Grab(view->m_hWnd);
     EXPECT_EQ(PixelAt(image, 1, 1), AFX_NO_PICTURE_COLOUR);
     EXPECT_EQ(PixelAt(Grab(view->m_btnExit.m_hWnd), 5, 5), AFX_NO_PICTURE_COLOUR);
+}
+
+TEST_F(MonitorView, CommandBarCarriesTheMenuToolsAndAccelerators)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    QWidget* frame = AfxWidget(AfxGetMainWnd()->m_hWnd);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Quillet"));
+    auto* menu = frame->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(items, QStringList({"Настройки", "-", "О программе...", "&Закрыть"}));
+    QList<UINT> tools;
+    for (QToolButton* b : frame->findChildren<QToolButton*>())
+        if (b->property("afxCommand").isValid())
+            tools << b->property("afxCommand").toUInt();
+    EXPECT_EQ(tools, QList<UINT>({ID_KEEP_OPEN, ID_SETTINGS_TOOL, ID_ABOUT_TOOL, ID_EXIT_TOOL}));
+    QStringList keys;
+    for (QShortcut* s : frame->findChildren<QShortcut*>())
+        keys << s->key().toString();
+    EXPECT_TRUE(keys.contains("Ctrl+N") && keys.contains("Shift+F6") && keys.contains("Alt+Backspace"));
+
+    menu->actions()[2]->trigger(); // "О программе..."
+    EXPECT_EQ(m_dialogs.count, 1);
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 0u);
+    menu->actions()[3]->trigger(); // "&Закрыть"
+    EXPECT_TRUE(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, 1000));
 }
 
 TEST_F(MonitorView, UnreadablePowerTreeShowsTheBoxAndUnknown)
