@@ -1,9 +1,9 @@
 #include "platform/metrics.h"
 
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QScreen>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -11,10 +11,10 @@ namespace {
 QSize ScreenSize()
 {
     if (const char* forced = std::getenv("QUILLET_SCREEN")) {
-        static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,5})\\s*[xX]\\s*(\\d{1,5})\\s*$"));
-        const auto match = pattern.match(QString::fromUtf8(forced));
-        if (match.hasMatch())
-            return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+        int width = 0, height = 0;
+        char rest = 0;
+        if (std::sscanf(forced, "%5dx%5d%c", &width, &height, &rest) == 2 && width > 0 && height > 0)
+            return QSize(width, height);
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         if (const QScreen* screen = QGuiApplication::primaryScreen())
