@@ -15,7 +15,7 @@ void AppendAscii(std::u16string& out, const char* text)
 }
 
 // One conversion of a format, split into its parts.
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -23,7 +23,7 @@ struct Spec {
     char conversion = 0;
 };
 
-std::string NumericSpec(const Spec& s, const char* length)
+std::string NumericFormat(const Conversion& s, const char* length)
 {
     std::string r(1, '%');
     r += s.flags;
@@ -39,14 +39,14 @@ std::string NumericSpec(const Spec& s, const char* length)
 }
 
 template <typename T>
-void AppendNumber(std::u16string& out, const Spec& s, const char* length, T value)
+void AppendNumber(std::u16string& out, const Conversion& s, const char* length, T value)
 {
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, NumericSpec(s, length).c_str(), value);
+    std::snprintf(buffer, sizeof buffer, NumericFormat(s, length).c_str(), value);
     AppendAscii(out, buffer);
 }
 
-void AppendPadded(std::u16string& out, const Spec& s, std::u16string text)
+void AppendPadded(std::u16string& out, const Conversion& s, std::u16string text)
 {
     if (s.precision >= 0 && text.size() > size_t(s.precision))
         text.resize(size_t(s.precision));
@@ -75,7 +75,7 @@ std::u16string FormatV(LPCWSTR format, va_list args)
             ++p;
             continue;
         }
-        Spec s;
+        Conversion s;
         while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
             s.flags += char(*p++);
         if (*p == u'*') {
