@@ -9,7 +9,6 @@ template <typename TYPE>
 class CArray {
 public:
     int GetSize() const { return int(m_items.size()); }
-    int GetCount() const { return GetSize(); }
     void SetSize(int nNewSize) { m_items.resize(size_t(nNewSize > 0 ? nNewSize : 0)); }
     void RemoveAll() { m_items.clear(); }
     int Add(TYPE item)
@@ -18,7 +17,6 @@ public:
         return GetSize() - 1;
     }
     TYPE GetAt(int nIndex) const { return m_items.at(size_t(nIndex)); }
-    void SetAt(int nIndex, TYPE item) { m_items.at(size_t(nIndex)) = item; }
     TYPE operator[](int nIndex) const { return GetAt(nIndex); }
 
 private:

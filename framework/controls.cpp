@@ -21,11 +21,6 @@ void CProgressCtrl::SetRange(short nLower, short nUpper)
     SendMessage(PBM_SETRANGE, 0, MAKELPARAM(WORD(nLower), WORD(nUpper)));
 }
 
-void CProgressCtrl::SetRange32(int nLower, int nUpper)
-{
-    SendMessage(PBM_SETRANGE32, WPARAM(nLower), LPARAM(nUpper));
-}
-
 void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
 {
     PBRANGE range{0, 0};

@@ -13,7 +13,6 @@ public:
 class CProgressCtrl : public CWnd {
 public:
     void SetRange(short nLower, short nUpper);
-    void SetRange32(int nLower, int nUpper);
     void GetRange(int& nLower, int& nUpper) const;
     int SetPos(int nPos);
     int GetPos() const;

@@ -9,7 +9,6 @@
 #include "framework/dlgunits.h"
 #include "framework/resources.h"
 #include "framework/window_p.h"
-#include "platform/metrics.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ AFX_MODAL_HOOK& ModalHook()
 // The caption's OK button, on the desktop a bar below the client area.
 QWidget* CreateOkStrip(HWND hDialog, int width, int top)
 {
-    const int unit = GetSystemMetrics(SM_CYSCREEN) > 320 ? 2 : 1;
+    const int unit = AfxIsVgaScreen() ? 2 : 1;
     auto* strip = new QWidget(hDialog->widget);
     strip->setAutoFillBackground(true);
     strip->setGeometry(0, top, width, 26 * unit);

@@ -16,10 +16,14 @@ int MulDiv(int number, int numerator, int denominator)
 
 } // namespace
 
+bool AfxIsVgaScreen()
+{
+    return GetSystemMetrics(SM_CYSCREEN) > 320;
+}
+
 AFX_BASE_UNITS AfxGetDialogBaseUnits()
 {
-    const bool vga = GetSystemMetrics(SM_CYSCREEN) > 320;
-    return vga ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
+    return AfxIsVgaScreen() ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
 }
 
 RECT AfxMapDialogRect(int x, int y, int cx, int cy)

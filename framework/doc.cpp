@@ -54,13 +54,6 @@ void CDocument::RemoveView(CView* pView)
     }
 }
 
-void CDocument::UpdateAllViews(CView* pSender)
-{
-    for (CView* v : m_viewList)
-        if (v != pSender)
-            v->Invalidate();
-}
-
 CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
     const CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)

@@ -46,7 +46,6 @@ public:
 
     void AddView(CView* pView);
     void RemoveView(CView* pView);
-    void UpdateAllViews(CView* pSender);
     CDocTemplate* m_pDocTemplate = nullptr;
 
 private:

@@ -11,16 +11,11 @@
 #include "framework/resources.h"
 #include "framework/view.h"
 #include "framework/window_p.h"
-#include "platform/metrics.h"
+#include "framework/dlgunits.h"
 
 namespace {
 
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-
-bool IsVga()
-{
-    return GetSystemMetrics(SM_CYSCREEN) > 320;
-}
 
 QString Text(LPCWSTR text)
 {
@@ -56,7 +51,7 @@ class AfxCommandBar : public QWidget {
 public:
     AfxCommandBar(QWidget* parent, HWND hFrame) : QWidget(parent), m_hFrame(hFrame)
     {
-        const int unit = IsVga() ? 2 : 1;
+        const int unit = AfxIsVgaScreen() ? 2 : 1;
         setFixedHeight(26 * unit);
         setAutoFillBackground(true);
         QFont f = font();
@@ -209,7 +204,7 @@ BOOL CFrameWnd::InsertButtons(const TBBUTTON* pButtons, UINT nButtons, UINT nBit
     if (strip.isNull())
         return FALSE;
     const int size = 16;
-    const int unit = IsVga() ? 2 : 1;
+    const int unit = AfxIsVgaScreen() ? 2 : 1;
     for (UINT i = 0; i < nButtons; ++i) {
         const TBBUTTON& b = pButtons[i];
         if (b.fsStyle & TBSTYLE_SEP) {

@@ -225,11 +225,6 @@ COLORREF CDC::SetTextColor(COLORREF crColor)
     return m_hDC ? std::exchange(m_hDC->textColor, crColor) : 0;
 }
 
-COLORREF CDC::SetBkColor(COLORREF crColor)
-{
-    return m_hDC ? std::exchange(m_hDC->bkColor, crColor) : 0;
-}
-
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
 {
     if (lpRect)

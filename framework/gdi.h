@@ -146,7 +146,6 @@ public:
 
     int SetBkMode(int nBkMode);
     COLORREF SetTextColor(COLORREF crColor);
-    COLORREF SetBkColor(COLORREF crColor);
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     int DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);

@@ -25,7 +25,6 @@ constexpr UINT WM_USER = 0x0400;
 // Progress bar messages.
 constexpr UINT PBM_SETRANGE = WM_USER + 1;
 constexpr UINT PBM_SETPOS = WM_USER + 2;
-constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
 constexpr UINT PBM_GETRANGE = WM_USER + 7;
 constexpr UINT PBM_GETPOS = WM_USER + 8;
 

@@ -251,16 +251,3 @@ BOOL CString::LoadString(UINT nID)
     return text != nullptr;
 }
 
-LPWSTR CString::GetBuffer(int nMinBufLength)
-{
-    if (nMinBufLength > GetLength())
-        m_str.resize(size_t(nMinBufLength));
-    return m_str.data();
-}
-
-void CString::ReleaseBuffer(int nNewLength)
-{
-    if (nNewLength < 0)
-        nNewLength = int(std::u16string_view(m_str.c_str()).size());
-    m_str.resize(size_t(nNewLength));
-}

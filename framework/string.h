@@ -34,11 +34,6 @@ public:
     CString& TrimRight();
     BOOL LoadString(UINT nID);
 
-    int Compare(LPCWSTR psz) const { return m_str.compare(psz ? psz : u""); }
-
-    LPWSTR GetBuffer(int nMinBufLength);
-    void ReleaseBuffer(int nNewLength = -1);
-
     CString& operator=(LPCWSTR psz)
     {
         m_str = psz ? psz : u"";

@@ -345,16 +345,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (hWnd->kind == AfxWindowKind::Progress) {
         switch (message) {
-        case PBM_SETRANGE:
-        case PBM_SETRANGE32: {
+        case PBM_SETRANGE: {
             const LRESULT old = MAKELPARAM(WORD(hWnd->lower), WORD(hWnd->upper));
-            if (message == PBM_SETRANGE) {
-                hWnd->lower = LOWORD(UINT_PTR(lParam));
-                hWnd->upper = HIWORD(UINT_PTR(lParam));
-            } else {
-                hWnd->lower = int(wParam);
-                hWnd->upper = int(lParam);
-            }
+            hWnd->lower = LOWORD(UINT_PTR(lParam));
+            hWnd->upper = HIWORD(UINT_PTR(lParam));
             hWnd->widget->update();
             return old;
         }

@@ -169,15 +169,6 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
     return pItem && SubclassWindow(pItem->m_hWnd);
 }
 
-HWND CWnd::UnsubclassWindow()
-{
-    HWND h = m_hWnd;
-    if (IsWindow(h) && h->pWnd == this)
-        h->pWnd = nullptr;
-    m_hWnd = nullptr;
-    return h;
-}
-
 namespace {
 
 // The object standing for a window that none is attached to.
@@ -223,11 +214,6 @@ int CWnd::GetDlgCtrlID() const
 DWORD CWnd::GetStyle() const
 {
     return IsWindow(m_hWnd) ? m_hWnd->style : 0;
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return IsWindow(m_hWnd) ? m_hWnd->exStyle : 0;
 }
 
 void CWnd::SetWindowText(LPCWSTR lpszString)
@@ -284,17 +270,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
         lpRect->bottom - origin.y()};
 }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    QWidget* w = AfxWidget(m_hWnd);
-    if (!w)
-        return;
-    const int border = AfxBorder(m_hWnd);
-    const QPoint origin = w->mapToGlobal(QPoint(border, border));
-    *lpRect = RECT{lpRect->left + origin.x(), lpRect->top + origin.y(), lpRect->right + origin.x(),
-        lpRect->bottom + origin.y()};
-}
-
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
     if (QWidget* w = AfxWidget(m_hWnd)) {
@@ -312,12 +287,6 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     const BOOL wasVisible = w->isVisible();
     w->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    QWidget* w = AfxWidget(m_hWnd);
-    return w && w->isVisible();
 }
 
 void CWnd::UpdateWindow()

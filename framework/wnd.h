@@ -51,13 +51,11 @@ public:
     virtual BOOL DestroyWindow();
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
 
     CWnd* GetParent() const;
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
 
     void SetWindowText(LPCWSTR lpszString);
     void GetWindowText(CString& rString) const;
@@ -67,12 +65,10 @@ public:
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
     void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     BOOL ShowWindow(int nCmdShow);
     void UpdateWindow();
     void Invalidate(BOOL bErase = TRUE);
-    BOOL IsWindowVisible() const;
 
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
     BOOL KillTimer(UINT_PTR nIDEvent);

@@ -19,6 +19,16 @@ std::unique_ptr<CLuRegistry> OpenSettings()
     return std::make_unique<CLuRegistry>(HKEY_LOCAL_MACHINE, kSettingsKey, TRUE);
 }
 
+// Each write has a wrapper of its own, closed and deleted right after.
+template <typename Write>
+BOOL WriteOneSetting(Write write)
+{
+    std::unique_ptr<CLuRegistry> registry = OpenSettings();
+    const BOOL written = write(*registry);
+    registry->Close();
+    return written;
+}
+
 }  // namespace
 
 CLuString ReadSettingsStore(LONG& nAutoCloseSeconds, BOOL& bSoftResetWarning)
@@ -46,24 +56,15 @@ CLuString ReadSettingsStore(LONG& nAutoCloseSeconds, BOOL& bSoftResetWarning)
 
 BOOL WriteSkinPathSetting(LPCWSTR pszSkinPath)
 {
-    std::unique_ptr<CLuRegistry> registry = OpenSettings();
-    BOOL written = registry->WriteString(kSkinPath, pszSkinPath);
-    registry->Close();
-    return written;
+    return WriteOneSetting([&](CLuRegistry& r) { return r.WriteString(kSkinPath, pszSkinPath); });
 }
 
 BOOL WritePauseSetting(DWORD dwSeconds)
 {
-    std::unique_ptr<CLuRegistry> registry = OpenSettings();
-    BOOL written = registry->WriteDword(kPause, dwSeconds);
-    registry->Close();
-    return written;
+    return WriteOneSetting([&](CLuRegistry& r) { return r.WriteDword(kPause, dwSeconds); });
 }
 
 BOOL WriteSoftResetWarningSetting(DWORD dwWarning)
 {
-    std::unique_ptr<CLuRegistry> registry = OpenSettings();
-    BOOL written = registry->WriteDword(kSoftResetMessage, dwWarning);
-    registry->Close();
-    return written;
+    return WriteOneSetting([&](CLuRegistry& r) { return r.WriteDword(kSoftResetMessage, dwWarning); });
 }

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <cctype>
+#include <strings.h>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -64,16 +64,6 @@ bool IsInstalled(const char* program)
     return !QStandardPaths::findExecutable(QString::fromLocal8Bit(program)).isEmpty();
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 } // namespace
 
 const APPLET_CHOICE* FindBacklightApplet(const char* pszCurrentDesktop, bool (*pfnInstalled)(const char*))
@@ -84,9 +74,9 @@ const APPLET_CHOICE* FindBacklightApplet(const char* pszCurrentDesktop, bool (*p
         size_t end = desktops.find(':', start);
         if (end == std::string_view::npos)
             end = desktops.size();
-        const std::string_view desktop = desktops.substr(start, end - start);
+        const std::string desktop(desktops.substr(start, end - start));
         for (const APPLET_CHOICE& a : kApplets)
-            if (EqualsNoCase(desktop, a.desktop) && pfnInstalled(a.program))
+            if (strcasecmp(desktop.c_str(), a.desktop) == 0 && pfnInstalled(a.program))
                 return &a;
         start = end + 1;
     }

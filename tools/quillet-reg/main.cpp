@@ -5,13 +5,13 @@
 // Overwriting a value, deleting, and exporting over an existing file need a
 // confirmation: a question when standard input is a terminal, otherwise /f
 // (/y for export); without it the command fails and changes nothing.
-#include <unistd.h>
-
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "platform/console.h"
 #include "platform/text.h"
 #include "support/LuRegistry.h"
 #include "tools/quillet-reg/KeyContents.h"
@@ -79,7 +79,7 @@ bool Confirm(const std::string& question, bool given, const char* flag)
 {
     if (given)
         return true;
-    if (!isatty(STDIN_FILENO)) {
+    if (!IsInputInteractive()) {
         Fail(question + ": add " + flag + " to confirm (standard input is not a terminal).");
         return false;
     }
@@ -237,7 +237,7 @@ int Export(const KeyPath& key, const std::string& file, const Options& options)
     LONG result = ExportKey(key, text);
     if (result != ERROR_SUCCESS)
         return Fail(ErrorText(result));
-    if (access(file.c_str(), F_OK) == 0 && !Confirm("File " + file + " exists, overwrite", options.force, "/y"))
+    if (std::filesystem::exists(file) && !Confirm("File " + file + " exists, overwrite", options.force, "/y"))
         return 1;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << text.str();
