@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;

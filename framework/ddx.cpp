@@ -1,5 +1,7 @@
 #include "framework/ddx.h"
 
+#include "framework/checkbox.h"
+
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (!rControl.m_hWnd && pDX && pDX->m_pDlgWnd)

@@ -2,13 +2,11 @@
 
 #include <QDialog>
 #include <QEventLoop>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QTimer>
 
+#include "framework/commandbar_p.h"
 #include "framework/dlgunits.h"
-#include "framework/resources.h"
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 
 namespace {
 
@@ -18,28 +16,50 @@ AFX_MODAL_HOOK& ModalHook()
     return hook;
 }
 
-// The caption's OK button, on the desktop a bar below the client area.
-QWidget* CreateOkStrip(HWND hDialog, int width, int top)
-{
-    const int unit = AfxIsVgaScreen() ? 2 : 1;
-    auto* strip = new QWidget(hDialog->widget);
-    strip->setAutoFillBackground(true);
-    strip->setGeometry(0, top, width, 26 * unit);
-    auto* layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(2 * unit, 1 * unit, 2 * unit, 1 * unit);
-    layout->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), strip);
-    ok->setFocusPolicy(Qt::NoFocus);
-    QFont f = ok->font();
-    f.setPixelSize(12 * unit);
-    ok->setFont(f);
-    QObject::connect(ok, &QPushButton::clicked, strip,
-        [hDialog] { ::SendMessage(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
-    layout->addWidget(ok);
-    return strip;
-}
+// The dialog class: Escape, Enter and the window's close button become the
+// platform's cancel and OK commands. The caption's OK button is, on the
+// desktop, a bar below the client area.
+class AfxDialog : public AfxWindowWidget<QDialog> {
+public:
+    using AfxWindowWidget<QDialog>::AfxWindowWidget;
+
+    void accept() override { ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); }
+    void reject() override { ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
+
+    bool ClassProc(UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        if (message != WM_CLOSE)
+            return false;
+        // The close button is the dialog's cancel.
+        ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+        result = 0;
+        return true;
+    }
+
+    QRect ClientArea() const override { return AfxWindow::ClientArea().adjusted(0, 0, 0, -m_nOkBarHeight); }
+
+    // Sizes the dialog to its client area, with the OK bar below it when asked.
+    void Layout(const RECT& client, bool bOkBar)
+    {
+        if (bOkBar) {
+            auto* bar = new AfxCommandBar(this, &m_hwnd);
+            bar->AddTextButton(QStringLiteral("OK"), IDOK);
+            bar->setGeometry(0, client.bottom, client.right, bar->height());
+            m_nOkBarHeight = bar->height();
+        }
+        setFixedSize(client.right, client.bottom + m_nOkBarHeight);
+    }
+
+private:
+    int m_nOkBarHeight = 0;
+};
 
 } // namespace
+
+AfxWindow* AfxNewDialog(QWidget* parent, DWORD)
+{
+    return new AfxDialog(parent);
+}
 
 AFX_MODAL_HOOK AfxSetModalHook(AFX_MODAL_HOOK hook)
 {
@@ -67,18 +87,11 @@ BOOL CDialog::CreateFromTemplate()
     const AFX_DLGTEMPLATE* pTemplate = m_pTemplate ? m_pTemplate : AfxFindDialogTemplate(m_nIDTemplate);
     if (!pTemplate)
         return FALSE;
-    QWidget* parent = m_pParentWnd ? AfxWidget(m_pParentWnd->m_hWnd) : nullptr;
-    HWND h = AfxCreateWindowHandle(AfxWindowKind::Dialog, parent, pTemplate->dwStyle, pTemplate->dwExStyle, 0,
-        pTemplate->lpszTitle);
+    HWND h = AfxCreateWindowHandle(AFX_WNDCLASS_DIALOG, m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
+        pTemplate->dwStyle, pTemplate->dwExStyle, 0, pTemplate->lpszTitle);
     h->widget->setWindowTitle(QString::fromUtf16(pTemplate->lpszTitle ? pTemplate->lpszTitle : u""));
-    const RECT client = AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy);
-    int height = client.bottom;
-    if (pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN) {
-        const QWidget* strip = CreateOkStrip(h, client.right, client.bottom);
-        h->stripHeight = strip->height();
-        height += h->stripHeight;
-    }
-    h->widget->setFixedSize(client.right, height);
+    static_cast<AfxDialog*>(h->window)->Layout(AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy),
+        pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN);
     h->pWnd = this;
     m_hWnd = h;
     AfxCreateTemplateControls(this, pTemplate);
@@ -96,7 +109,7 @@ LONG_PTR CDialog::DoModal()
         if (QWidget* first = h->widget->nextInFocusChain(); first && first != h->widget)
             first->setFocus();
     }
-    QDialog* dialog = AfxDialogWidget(h);
+    auto* dialog = static_cast<QDialog*>(h->widget);
     dialog->setModal(true);
     dialog->show();
     m_bModalRunning = true;
@@ -136,7 +149,7 @@ void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
     m_bModalRunning = false;
-    if (QDialog* dialog = AfxDialogWidget(m_hWnd))
+    if (auto* dialog = qobject_cast<QDialog*>(AfxWidget(m_hWnd)))
         dialog->done(nResult); // hides the dialog and ends its loop
 }
 

@@ -1,6 +1,6 @@
 #include "framework/dlgunits.h"
 
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 #include "platform/metrics.h"
 
 namespace {
@@ -16,14 +16,9 @@ int MulDiv(int number, int numerator, int denominator)
 
 } // namespace
 
-bool AfxIsVgaScreen()
-{
-    return GetSystemMetrics(SM_CYSCREEN) > 320;
-}
-
 AFX_BASE_UNITS AfxGetDialogBaseUnits()
 {
-    return AfxIsVgaScreen() ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
+    return IsVgaScreen() ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
 }
 
 RECT AfxMapDialogRect(int x, int y, int cx, int cy)
@@ -36,12 +31,12 @@ RECT AfxMapDialogRect(int x, int y, int cx, int cy)
 
 void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
 {
-    QWidget* parent = pParent ? AfxWidget(pParent->m_hWnd) : nullptr;
-    if (!parent || !pTemplate)
+    if (!pParent || !IsWindow(pParent->m_hWnd) || !pTemplate)
         return;
     for (size_t i = 0; i < pTemplate->nItems; ++i) {
         const AFX_DLGITEM& item = pTemplate->pItems[i];
-        HWND h = AfxCreateWindowHandle(AfxKindOfClass(item.lpszClass), parent, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
+        HWND h = AfxCreateWindowHandle(item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle,
+            item.nID, item.lpszText);
         const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
         h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
         h->widget->setVisible(item.dwStyle & WS_VISIBLE);

@@ -12,10 +12,6 @@ struct AFX_BASE_UNITS {
     int cy;
 };
 
-// Screens taller than 320 pixels get twice the base units, and the
-// framework's own bars and buttons twice their size.
-bool AfxIsVgaScreen();
-
 AFX_BASE_UNITS AfxGetDialogBaseUnits();
 
 // A template rectangle in pixels; position and size are mapped separately.

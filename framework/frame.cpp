@@ -1,31 +1,18 @@
 #include "framework/frame.h"
 
-#include <QHBoxLayout>
 #include <QKeySequence>
-#include <QMenu>
 #include <QPixmap>
 #include <QShortcut>
-#include <QToolButton>
 
 #include "framework/app.h"
+#include "framework/commandbar_p.h"
+#include "framework/hwnd_p.h"
 #include "framework/resources.h"
 #include "framework/view.h"
-#include "framework/window_p.h"
-#include "framework/dlgunits.h"
 
 namespace {
 
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-
-QString Text(LPCWSTR text)
-{
-    return QString::fromUtf16(text ? text : u"");
-}
-
-void SendCommand(HWND hFrame, UINT nID)
-{
-    ::SendMessage(hFrame, WM_COMMAND, MAKEWPARAM(WORD(nID), 0), 0);
-}
 
 int QtKey(WORD vk)
 {
@@ -44,82 +31,6 @@ int QtKey(WORD vk)
 }
 
 } // namespace
-
-// The bar at the bottom of the frame: the menu, the tool buttons and the
-// close adornment, sending their commands to the frame.
-class AfxCommandBar : public QWidget {
-public:
-    AfxCommandBar(QWidget* parent, HWND hFrame) : QWidget(parent), m_hFrame(hFrame)
-    {
-        const int unit = AfxIsVgaScreen() ? 2 : 1;
-        setFixedHeight(26 * unit);
-        setAutoFillBackground(true);
-        QFont f = font();
-        f.setPixelSize(12 * unit);
-        setFont(f);
-        m_layout = new QHBoxLayout(this);
-        m_layout->setContentsMargins(2 * unit, 1 * unit, 2 * unit, 1 * unit);
-        m_layout->setSpacing(1 * unit);
-        m_layout->addStretch(1);
-        m_iconSize = 16 * unit;
-    }
-
-    void AddMenu(const AFX_MENU* pMenu)
-    {
-        QToolButton* button = nullptr;
-        QMenu* menu = nullptr;
-        for (size_t i = 0; pMenu && i < pMenu->nItems; ++i) {
-            const AFX_MENUITEM& item = pMenu->pItems[i];
-            if (item.nLevel == 0) {
-                button = new QToolButton(this);
-                button->setText(Text(item.lpszText));
-                button->setPopupMode(QToolButton::InstantPopup);
-                button->setAutoRaise(true);
-                button->setFocusPolicy(Qt::NoFocus);
-                menu = new QMenu(button);
-                button->setMenu(menu);
-                Insert(button);
-            } else if (menu && (item.nFlags & MF_SEPARATOR)) {
-                menu->addSeparator();
-            } else if (menu) {
-                const UINT nID = item.nID;
-                menu->addAction(Text(item.lpszText), [this, nID] { SendCommand(m_hFrame, nID); });
-            }
-        }
-    }
-
-    void AddButton(const QPixmap& image, UINT nID)
-    {
-        auto* button = new QToolButton(this);
-        button->setIcon(QIcon(image));
-        button->setIconSize(QSize(m_iconSize, m_iconSize));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setProperty("afxCommand", nID);
-        connect(button, &QToolButton::clicked, this, [this, nID] { SendCommand(m_hFrame, nID); });
-        Insert(button);
-    }
-
-    void AddSeparator() { m_layout->insertSpacing(m_layout->count() - 1, m_iconSize / 4); }
-
-    void AddAdornment()
-    {
-        auto* close = new QToolButton(this);
-        close->setText(QStringLiteral("×"));
-        close->setToolTip(QStringLiteral("Закрыть"));
-        close->setAutoRaise(true);
-        close->setFocusPolicy(Qt::NoFocus);
-        connect(close, &QToolButton::clicked, this, [this] { ::SendMessage(m_hFrame, WM_CLOSE, 0, 0); });
-        m_layout->addWidget(close);
-    }
-
-private:
-    void Insert(QWidget* w) { m_layout->insertWidget(m_layout->count() - 1, w); }
-
-    HWND m_hFrame;
-    QHBoxLayout* m_layout;
-    int m_iconSize;
-};
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
@@ -203,8 +114,8 @@ BOOL CFrameWnd::InsertButtons(const TBBUTTON* pButtons, UINT nButtons, UINT nBit
     const QPixmap strip(QStringLiteral(":/bitmap/%1.png").arg(nBitmapID));
     if (strip.isNull())
         return FALSE;
-    const int size = 16;
-    const int unit = AfxIsVgaScreen() ? 2 : 1;
+    const int size = 16; // the strip's images
+    const int side = AfxCommandBar::IconSize();
     for (UINT i = 0; i < nButtons; ++i) {
         const TBBUTTON& b = pButtons[i];
         if (b.fsStyle & TBSTYLE_SEP) {
@@ -214,7 +125,7 @@ BOOL CFrameWnd::InsertButtons(const TBBUTTON* pButtons, UINT nButtons, UINT nBit
         if (b.iBitmap < 0 || UINT(b.iBitmap) >= nImages || (b.iBitmap + 1) * size > strip.width())
             continue;
         const QPixmap image = strip.copy(b.iBitmap * size, 0, size, size);
-        m_pCommandBar->AddButton(unit == 1 ? image : image.scaled(size * unit, size * unit), UINT(b.idCommand));
+        m_pCommandBar->AddButton(side == size ? image : image.scaled(side, side), UINT(b.idCommand));
     }
     return TRUE;
 }

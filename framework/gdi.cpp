@@ -6,8 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/window_p.h"
-#include "platform/bitmap_p.h"
+#include "framework/gdi_p.h"
+#include "framework/hwnd_p.h"
+#include "platform/qt/bitmap_p.h"
+
+QColor AfxColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 // ---- fonts and regions ----------------------------------------------------
 

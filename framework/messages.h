@@ -22,23 +22,6 @@ constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_USER = 0x0400;
 
-// Progress bar messages.
-constexpr UINT PBM_SETRANGE = WM_USER + 1;
-constexpr UINT PBM_SETPOS = WM_USER + 2;
-constexpr UINT PBM_GETRANGE = WM_USER + 7;
-constexpr UINT PBM_GETPOS = WM_USER + 8;
-
-struct PBRANGE {
-    int iLow;
-    int iHigh;
-};
-
-// Button messages and check states.
-constexpr UINT BM_GETCHECK = 0x00F0;
-constexpr UINT BM_SETCHECK = 0x00F1;
-constexpr int BST_UNCHECKED = 0;
-constexpr int BST_CHECKED = 1;
-
 // Button notification codes (high word of WM_COMMAND's wParam).
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT CN_COMMAND = 0;
@@ -54,13 +37,6 @@ constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_POPUP = 0x80000000;
 constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
-
-// Button styles.
-constexpr DWORD BS_PUSHBUTTON = 0x0;
-constexpr DWORD BS_AUTOCHECKBOX = 0x3;
-constexpr DWORD BS_OWNERDRAW = 0xB;
-constexpr DWORD BS_TYPEMASK = 0xF;
-constexpr DWORD BS_MULTILINE = 0x2000;
 
 // DrawText formats.
 constexpr UINT DT_TOP = 0x0;
@@ -106,7 +82,14 @@ constexpr int SW_SHOW = 5;
 // Standard command ids of the framework.
 constexpr UINT ID_FILE_NEW = 57600;
 constexpr UINT ID_FILE_OPEN = 57601;
+constexpr UINT ID_FILE_SAVE = 57603;
+constexpr UINT ID_EDIT_COPY = 57634;
+constexpr UINT ID_EDIT_CUT = 57635;
+constexpr UINT ID_EDIT_PASTE = 57637;
+constexpr UINT ID_EDIT_UNDO = 57643;
 constexpr UINT ID_APP_EXIT = 57665;
+constexpr UINT ID_NEXT_PANE = 57680;
+constexpr UINT ID_PREV_PANE = 57681;
 
 // Tool buttons of the command bar.
 constexpr BYTE TBSTATE_ENABLED = 0x04;

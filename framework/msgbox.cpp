@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 
 namespace {
 

@@ -7,24 +7,33 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
+
+namespace {
+constexpr char kScreenProperty[] = "afxSnapshotScreen";
+}
 
 void AfxRegisterSnapshot(CWnd* pWnd, int nScreen)
 {
     const char* dir = std::getenv("QUILLET_SNAPSHOT");
     if (!dir || !*dir || !pWnd || !IsWindow(pWnd->m_hWnd))
         return;
-    pWnd->m_hWnd->snapshotScreen = nScreen;
+    // Kept on the widget until its first paint ends.
+    pWnd->m_hWnd->widget->setProperty(kScreenProperty, nScreen);
 }
 
 void AfxSaveSnapshotIfDue(HWND hWnd)
 {
     const char* dir = std::getenv("QUILLET_SNAPSHOT");
-    if (!dir || !*dir || !hWnd->snapshotScreen)
+    if (!dir || !*dir)
         return;
-    const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(hWnd->snapshotScreen));
+    const int nScreen = hWnd->widget->property(kScreenProperty).toInt();
+    if (!nScreen)
+        return;
+    hWnd->widget->setProperty(kScreenProperty, QVariant());
+    const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(nScreen));
     QWidget* window = hWnd->widget->window();
-    std::printf("painted: %d\n", hWnd->snapshotScreen);
+    std::printf("painted: %d\n", nScreen);
     std::fflush(stdout);
     // After the paint has finished: grabbing paints the window again.
     QTimer::singleShot(0, window, [window, path] {

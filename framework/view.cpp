@@ -2,7 +2,7 @@
 
 #include "framework/dlgunits.h"
 #include "framework/resources.h"
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 
 void CView::OnInitialUpdate()
 {

@@ -2,7 +2,6 @@
 // out a template's controls and binds them by data exchange.
 #pragma once
 
-#include "framework/controls.h"
 #include "framework/ddx.h"
 #include "framework/doc.h"
 

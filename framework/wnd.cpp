@@ -7,41 +7,7 @@
 
 #include "framework/app.h"
 #include "framework/msgbox.h"
-#include "framework/window_p.h"
-
-// ---- message maps -------------------------------------------------------
-
-const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
-{
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-    static const AFX_MSGMAP map = {nullptr, &entries[0]};
-    return &map;
-}
-
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
-
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID)
-{
-    for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
-        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e)
-            if (e->nMessage == nMsg && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
-                return e;
-    return nullptr;
-}
-
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
-{
-    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, UINT(nCode), nID);
-    if (!e)
-        return FALSE;
-    e->pfn(this, nID, 0);
-    return TRUE;
-}
-
-// ---- CWnd ---------------------------------------------------------------
+#include "framework/hwnd_p.h"
 
 struct AfxWindowAccess {
     static void MarkTemporary(CWnd& wnd) { wnd.m_bTemporary = true; }
@@ -80,10 +46,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
         rect.right - rect.left, rect.top, rect.left, dwStyle, lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs))
         return FALSE;
-    QWidget* parent = pParentWnd ? AfxWidget(pParentWnd->m_hWnd) : nullptr;
-    HWND h = AfxCreateWindowHandle(AfxKindOfClass(cs.lpszClass), parent, cs.style, cs.dwExStyle, nID, cs.lpszName);
+    HWND h = AfxCreateWindowHandle(cs.lpszClass, cs.hwndParent, cs.style, cs.dwExStyle, nID, cs.lpszName);
     h->widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
-    if (!parent && cs.lpszName)
+    if (!cs.hwndParent && cs.lpszName)
         h->widget->setWindowTitle(QString::fromUtf16(cs.lpszName));
     h->pWnd = this;
     m_hWnd = h;
@@ -242,10 +207,8 @@ void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
-    QWidget* w = AfxWidget(m_hWnd);
-    const int border = w ? AfxBorder(m_hWnd) : 0;
-    const int strip = w ? m_hWnd->stripHeight : 0;
-    *lpRect = w ? RECT{0, 0, w->width() - 2 * border, w->height() - 2 * border - strip} : RECT{0, 0, 0, 0};
+    const QSize size = IsWindow(m_hWnd) ? m_hWnd->window->ClientArea().size() : QSize(0, 0);
+    *lpRect = RECT{0, 0, size.width(), size.height()};
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const

@@ -19,11 +19,10 @@ using LPCREATESTRUCT = CREATESTRUCT*;
 
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
-// Window classes the framework knows.
+// Plain windows (frames, views) and dialogs; the controls' classes are
+// named in their own headers.
 inline constexpr WCHAR AFX_WNDCLASS_GENERIC[] = u"AfxWnd";
-inline constexpr WCHAR AFX_WNDCLASS_BUTTON[] = u"Button";
-inline constexpr WCHAR AFX_WNDCLASS_PROGRESS[] = u"msctls_progress32";
-inline constexpr WCHAR AFX_WNDCLASS_STATIC[] = u"Static";
+inline constexpr WCHAR AFX_WNDCLASS_DIALOG[] = u"#32770";
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "framework/messages.h"
+#include "framework/button.h"
+#include "framework/progress.h"
 #include "framework/resources.h"
 #include "res/resource.h"
 
@@ -58,19 +60,19 @@ const AFX_MENU kMenus[] = {{IDR_MAINFRAME, kMenuItems, std::size(kMenuItems)}};
 
 // The framework's standard set; only new and open have handlers.
 const AFX_ACCEL kAccels[] = {
-    {FVIRTKEY | FCONTROL, 'N', 57600},
-    {FVIRTKEY | FCONTROL, 'O', 57601},
-    {FVIRTKEY | FCONTROL, 'S', 57603},
-    {FVIRTKEY | FCONTROL, 'Z', 57643},
-    {FVIRTKEY | FCONTROL, 'X', 57635},
-    {FVIRTKEY | FCONTROL, 'C', 57634},
-    {FVIRTKEY | FCONTROL, 'V', 57637},
-    {FVIRTKEY | FALT, VK_BACK, 57643},
-    {FVIRTKEY | FSHIFT, VK_DELETE, 57635},
-    {FVIRTKEY | FCONTROL, VK_INSERT, 57634},
-    {FVIRTKEY | FSHIFT, VK_INSERT, 57637},
-    {FVIRTKEY, VK_F6, 57680},
-    {FVIRTKEY | FSHIFT, VK_F6, 57681},
+    {FVIRTKEY | FCONTROL, 'N', ID_FILE_NEW},
+    {FVIRTKEY | FCONTROL, 'O', ID_FILE_OPEN},
+    {FVIRTKEY | FCONTROL, 'S', ID_FILE_SAVE},
+    {FVIRTKEY | FCONTROL, 'Z', ID_EDIT_UNDO},
+    {FVIRTKEY | FCONTROL, 'X', ID_EDIT_CUT},
+    {FVIRTKEY | FCONTROL, 'C', ID_EDIT_COPY},
+    {FVIRTKEY | FCONTROL, 'V', ID_EDIT_PASTE},
+    {FVIRTKEY | FALT, VK_BACK, ID_EDIT_UNDO},
+    {FVIRTKEY | FSHIFT, VK_DELETE, ID_EDIT_CUT},
+    {FVIRTKEY | FCONTROL, VK_INSERT, ID_EDIT_COPY},
+    {FVIRTKEY | FSHIFT, VK_INSERT, ID_EDIT_PASTE},
+    {FVIRTKEY, VK_F6, ID_NEXT_PANE},
+    {FVIRTKEY | FSHIFT, VK_F6, ID_PREV_PANE},
 };
 
 const AFX_ACCELTABLE kAccelTables[] = {{IDR_MAINFRAME, kAccels, std::size(kAccels)}};

@@ -2,7 +2,7 @@
 // that lies under it, then its window text in one line.
 #pragma once
 
-#include "framework/controls.h"
+#include "framework/button.h"
 #include "platform/image.h"
 
 class CImageButton : public CButton {

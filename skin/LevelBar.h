@@ -2,7 +2,7 @@
 // position, and a line of text over the whole bar.
 #pragma once
 
-#include "framework/controls.h"
+#include "framework/progress.h"
 #include "framework/gdi.h"
 
 class CLevelBar : public CProgressCtrl {

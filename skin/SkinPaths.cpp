@@ -1,12 +1,6 @@
 #include "skin/SkinPaths.h"
 
 #include "framework/wnd.h"
-#include "platform/metrics.h"
-
-bool IsVgaScreen()
-{
-    return GetSystemMetrics(SM_CYSCREEN) > 320;
-}
 
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt)
 {

@@ -3,12 +3,9 @@
 
 #include "framework/string.h"
 #include "platform/image.h"
+#include "platform/metrics.h"
 
 class CWnd;
-
-// True on screens more than 320 pixels tall: they get the "_VGA" pictures,
-// the larger fonts and the larger layout.
-bool IsVgaScreen();
 
 // The skin folder, the separator, the screen number, "_VGA" on VGA screens,
 // then the extension; nothing is normalised.

@@ -16,7 +16,7 @@
 
 #include "framework/dialog.h"
 #include "framework/msgbox.h"
-#include "framework/window_p.h"
+#include "framework/hwnd_p.h"
 
 // Runs the event loop until the condition holds or the time is up.
 inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)

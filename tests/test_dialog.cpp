@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "framework/checkbox.h"
 #include "monitor_fixture.h"
 #include "res/resource.h"
 #include "skin/SkinAboutDlg.h"

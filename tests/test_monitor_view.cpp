@@ -176,7 +176,7 @@ TEST_F(MonitorView, NewDocumentRunsTheInitialUpdateAgain)
     // The text mode survives; the figures are new.
     EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Total:  32.00 MB"));
     EXPECT_EQ(view->m_barMemory.GetPos(), 50);
-    Command(57603); // Ctrl+S has no handler and does nothing
+    Command(ID_FILE_SAVE); // Ctrl+S has no handler and does nothing
     EXPECT_NE(AfxGetMainWnd(), nullptr);
 }
 

@@ -5,7 +5,7 @@
 
 #include <sys/statvfs.h>
 
-#include "platform/root.h"
+#include "platform/linux/root.h"
 #include "platform/text.h"
 
 namespace {

@@ -7,29 +7,19 @@
 #include <optional>
 #include <utility>
 
-#include "platform/root.h"
+#include "platform/linux/root.h"
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r";
-
-std::string_view Trim(std::string_view text)
-{
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The byte count of a value such as "16318440 kB"; nullopt for anything else,
 // a line cut short by truncation included.
 std::optional<std::uint64_t> KilobytesToBytes(std::string_view value)
 {
-    value = Trim(value);
+    value = TrimBlanks(value);
     constexpr std::string_view unit = "kB";
     if (!value.ends_with(unit))
         return std::nullopt;
-    value = Trim(value.substr(0, value.size() - unit.size()));
+    value = TrimBlanks(value.substr(0, value.size() - unit.size()));
     std::uint64_t kilobytes = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), kilobytes);
     if (value.empty() || error != std::errc() || end != value.data() + value.size())

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <utility>
 
-#include "platform/root.h"
+#include "platform/linux/root.h"
 
 namespace {
 
@@ -19,21 +19,11 @@ constexpr std::string_view kSupplyFolder = "/sys/class/power_supply";
 // sysfs attributes are at most a page long; anything beyond is not ours.
 constexpr std::size_t kAttributeLimit = 4096;
 
-std::string_view Trim(std::string_view text)
-{
-    constexpr std::string_view blanks = " \t\r\n";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
-
 // A whole decimal number and nothing else; nullopt for garbage, an empty text
 // or a value beyond 64 bits.
 std::optional<std::int64_t> ParseNumber(std::string_view text)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty())
         return std::nullopt;
     std::int64_t value = 0;
@@ -69,7 +59,7 @@ std::optional<int> Percent(const PowerSupply& battery)
 
 BYTE FlagFromLevel(std::string_view level)
 {
-    level = Trim(level);
+    level = TrimBlanks(level);
     if (level == "Full" || level == "High" || level == "Normal")
         return BATTERY_FLAG_HIGH;
     if (level == "Low")
@@ -81,7 +71,7 @@ BYTE FlagFromLevel(std::string_view level)
 
 BYTE Flag(const PowerSupply& battery, std::optional<int> percent)
 {
-    if (Trim(battery.status) == "Charging")
+    if (TrimBlanks(battery.status) == "Charging")
         return BATTERY_FLAG_CHARGING;
     if (!percent)
         return FlagFromLevel(battery.capacity_level);
@@ -96,19 +86,19 @@ BYTE Flag(const PowerSupply& battery, std::optional<int> percent)
 // machine's power.
 bool IsSystemSupply(const PowerSupply& supply)
 {
-    return Trim(supply.scope) != "Device";
+    return TrimBlanks(supply.scope) != "Device";
 }
 
 bool IsBattery(const PowerSupply& supply)
 {
     // Only an explicit 0 means absent: many drivers have no "present" file.
-    return Trim(supply.type) == "Battery" && IsSystemSupply(supply) && ParseNumber(supply.present) != 0;
+    return TrimBlanks(supply.type) == "Battery" && IsSystemSupply(supply) && ParseNumber(supply.present) != 0;
 }
 
 bool IsLineSupply(const PowerSupply& supply)
 {
     // Older kernels name the USB charger kinds in "type" itself (USB_DCP, ...).
-    const std::string_view type = Trim(supply.type);
+    const std::string_view type = TrimBlanks(supply.type);
     return (type == "Mains" || type == "USB" || type.starts_with("USB_")) && IsSystemSupply(supply);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/root.h"
+#include "platform/linux/root.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -46,4 +46,13 @@ std::optional<std::string> ReadSystemFile(std::string_view absolutePath, std::si
     if (text.size() > maxBytes)
         text.resize(maxBytes);
     return text;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }

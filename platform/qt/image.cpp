@@ -2,7 +2,7 @@
 
 #include <QImageReader>
 
-#include "platform/bitmap_p.h"
+#include "platform/qt/bitmap_p.h"
 #include "platform/text.h"
 
 namespace {

@@ -1,0 +1,36 @@
+// Inside of the framework: what the drawing handles stand for. Not for the
+// program.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRegion>
+
+#include "framework/gdi.h"
+#include "framework/messages.h"
+
+struct HFONT__ {
+    LOGFONTW description;
+    QFont font;
+};
+
+struct HRGN__ {
+    QRegion region;
+};
+
+struct HBRUSH__ {
+    bool hollow;
+    QColor colour;
+};
+
+struct HDC__ {
+    QPainter* painter = nullptr; // null for a memory context
+    HBITMAP bitmap = nullptr;    // selected into a memory context
+    HFONT font = nullptr;
+    COLORREF textColor = 0x000000;
+    COLORREF bkColor = 0xFFFFFF;
+    int bkMode = OPAQUE;
+};
+
+QColor AfxColor(COLORREF c);

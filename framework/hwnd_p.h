@@ -1,0 +1,165 @@
+// Inside of the framework: the record behind every window handle, the
+// widget that carries it, and how a window class adds its own state and
+// messages. Not for the program.
+#pragma once
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimerEvent>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "framework/gdi_p.h"
+#include "framework/wnd.h"
+
+class AfxWindow;
+class QAbstractButton;
+
+// What every window has, whatever its class. A class keeps its own state in
+// its widget (AfxWindow below).
+struct HWND__ {
+    QWidget* widget = nullptr;        // null once the window is gone
+    AfxWindow* window = nullptr;      // the same widget, as its window class
+    CWnd* pWnd = nullptr;             // attached framework object, if any
+    std::unique_ptr<CWnd> pTemporary; // wrapper handed out for unattached windows
+    UINT id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::u16string text;
+    HFONT font = nullptr;
+    struct Timer {
+        int qtId;
+        UINT elapse;
+    };
+    std::map<UINT_PTR, Timer> timers;
+    QPainter* painter = nullptr; // during the paint message
+    bool destroyed = false;
+};
+
+// A window class: the widget behind a handle, holding the class's own state
+// and answering the class's own messages before the handling every window
+// shares (texts, fonts, closing).
+class AfxWindow {
+public:
+    explicit AfxWindow(QWidget* widget);
+    virtual ~AfxWindow();
+    AfxWindow(const AfxWindow&) = delete;
+    AfxWindow& operator=(const AfxWindow&) = delete;
+
+    HWND__* Handle() { return &m_hwnd; }
+
+    // The class's own handling; false leaves the message to the shared one.
+    virtual bool ClassProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The client area, in the widget's coordinates.
+    virtual QRect ClientArea() const;
+
+protected:
+    HWND__ m_hwnd;
+};
+
+// Border width of child windows with WS_BORDER: the client area lies inside
+// it. Top-level windows get their frame from the window manager.
+int AfxBorder(const HWND__* h);
+
+// Posted message carried through the toolkit's event queue.
+class AfxPostedMessage : public QEvent {
+public:
+    AfxPostedMessage(UINT message, WPARAM wParam, LPARAM lParam)
+        : QEvent(Type()), m_message(message), m_wParam(wParam), m_lParam(lParam)
+    {
+    }
+    static QEvent::Type Type();
+    UINT m_message;
+    WPARAM m_wParam;
+    LPARAM m_lParam;
+};
+
+void AfxSaveSnapshotIfDue(HWND hWnd);
+
+// The toolkit's widget of a window class, turning its events into messages:
+// posted messages, paints, timers and the window manager's close button.
+// Classes that the toolkit paints (item views, edit fields) override
+// paintEvent once more, to the toolkit's.
+template <typename Base>
+class AfxWindowWidget : public Base, public AfxWindow {
+public:
+    explicit AfxWindowWidget(QWidget* parent) : Base(parent), AfxWindow(this) {}
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == AfxPostedMessage::Type()) {
+            auto* posted = static_cast<AfxPostedMessage*>(e);
+            ::SendMessage(&m_hwnd, posted->m_message, posted->m_wParam, posted->m_lParam);
+            return true;
+        }
+        return Base::event(e);
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_hwnd.destroyed)
+            return;
+        QPainter painter(this);
+        if (const int border = AfxBorder(&m_hwnd)) {
+            painter.fillRect(this->rect(), Qt::black);
+            painter.translate(border, border);
+            painter.setClipRect(0, 0, this->width() - 2 * border, this->height() - 2 * border);
+        }
+        m_hwnd.painter = &painter;
+        ::SendMessage(&m_hwnd, WM_PAINT, 0, 0);
+        m_hwnd.painter = nullptr;
+        painter.end();
+        AfxSaveSnapshotIfDue(&m_hwnd);
+    }
+
+    void timerEvent(QTimerEvent* e) override
+    {
+        for (const auto& [id, timer] : m_hwnd.timers)
+            if (timer.qtId == e->timerId()) {
+                ::SendMessage(&m_hwnd, WM_TIMER, id, 0);
+                return;
+            }
+        Base::timerEvent(e);
+    }
+
+    void closeEvent(QCloseEvent* e) override
+    {
+        // The window manager's close button: the window decides through WM_CLOSE.
+        e->ignore();
+        if (!m_hwnd.destroyed)
+            ::SendMessage(&m_hwnd, WM_CLOSE, 0, 0);
+    }
+};
+
+// Window classes by name; each class's widget is made by its own file.
+// Unknown names make plain windows.
+HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID,
+    LPCWSTR lpszText);
+
+// The class makers, one per file.
+AfxWindow* AfxNewPlainWindow(QWidget* parent, DWORD style);
+AfxWindow* AfxNewButton(QWidget* parent, DWORD style);
+AfxWindow* AfxNewCheckBox(QWidget* parent, DWORD style);
+AfxWindow* AfxNewStatic(QWidget* parent, DWORD style);
+AfxWindow* AfxNewProgress(QWidget* parent, DWORD style);
+AfxWindow* AfxNewDialog(QWidget* parent, DWORD style);
+
+// Buttons and check boxes tell their parent of a click (WM_COMMAND, BN_CLICKED).
+void AfxSendClicksToParent(QAbstractButton* button);
+
+HWND AfxHandleOf(QWidget* widget);
+QWidget* AfxWidget(HWND hWnd);
+
+// The context a control paints with: the paint in progress and the font the
+// control was given, as the platform hands it over.
+void AfxInitPaintContext(HDC__& dc, HWND hWnd);
+
+// Asks the parent for a control's colours (WM_CTLCOLORSTATIC) and fills the
+// background as the answer says: null, the toolkit's own; the hollow brush,
+// none. The context then carries the text colour and font to draw with.
+void AfxPaintControlBackground(HWND hWnd, HDC__& dc);
