@@ -56,6 +56,9 @@ struct LOGFONTW {
 };
 
 constexpr BYTE DEFAULT_QUALITY = 0;
+// Pitch and family of a font, one value of each or-ed together.
+constexpr BYTE VARIABLE_PITCH = 0x02;
+constexpr BYTE FF_SCRIPT = 0x40;
 constexpr LONG FW_BOLD = 700;
 
 HFONT CreateFontIndirectW(const LOGFONTW* lplf);

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "framework/resources.h"
+#include "platform/codepage.h"
 
 namespace {
 
@@ -242,6 +243,16 @@ CString& CString::TrimRight()
     while (!m_str.empty() && IsBlank(m_str.back()))
         m_str.pop_back();
     return *this;
+}
+
+CString::CString(LPCSTR pszAnsi)
+{
+    const int needed = pszAnsi ? MultiByteToWideChar(CP_ACP, 0, pszAnsi, -1, nullptr, 0) : 0;
+    if (needed <= 1)
+        return;
+    m_str.assign(size_t(needed), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, pszAnsi, -1, m_str.data(), needed);
+    m_str.resize(size_t(needed - 1));
 }
 
 BOOL CString::LoadString(UINT nID)

@@ -12,6 +12,9 @@ public:
     CString(LPCWSTR psz) : m_str(psz ? psz : u"") {}
     CString(LPCWSTR pch, int nLength) : m_str(pch ? std::u16string(pch, size_t(nLength > 0 ? nLength : 0)) : u"") {}
     CString(std::u16string str) : m_str(std::move(str)) {}
+    // Zero-terminated bytes in the device's code page (Cyrillic, 1251), as
+    // the program carries its Russian texts.
+    explicit CString(LPCSTR pszAnsi);
 
     int GetLength() const { return int(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

@@ -1,7 +1,6 @@
 // The one-tap actions of the monitor view and what each does to the countdown.
 #include "framework/app.h"
 #include "monitor/QuilletView.h"
-#include "platform/codepage.h"
 #include "platform/device.h"
 #include "skin/SkinAboutDlg.h"
 
@@ -64,10 +63,9 @@ void CQuilletView::OnBacklight()
 
 void CQuilletView::OnSoftReset()
 {
-    WCHAR szPrompt[256] = {};
-    MultiByteToWideChar(1251, 0, kSoftResetPrompt, -1, szPrompt, 256);
+    const CString strPrompt(kSoftResetPrompt);
     KillTimer(AUTO_CLOSE_TIMER);
-    if (m_bSoftResetWarning && MessageBox(szPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    if (m_bSoftResetWarning && MessageBox(strPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         SetTimer(AUTO_CLOSE_TIMER, kDeclinedResetDelayMs, nullptr);
         return;
     }

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "monitor/QuilletView.h"
-#include "platform/codepage.h"
 #include "platform/power.h"
 
 namespace {
@@ -12,13 +11,6 @@ constexpr double kBytesPerMegabyte = 1.0 / 1048576.0; // 2^-20
 
 // "Подзарядка..." in code page 1251.
 constexpr char kChargingText[] = "\xCF\xEE\xE4\xE7\xE0\xF0\xFF\xE4\xEA\xE0...";
-
-CString FromCodePage1251(const char* pszText)
-{
-    WCHAR szWide[256] = {};
-    MultiByteToWideChar(1251, 0, pszText, -1, szWide, 256);
-    return CString(szWide);
-}
 
 // Setting an unchanged text would only repaint the button.
 void SetTextIfChanged(CWnd& wnd, const CString& strText)
@@ -73,7 +65,7 @@ void CQuilletView::UpdateBars()
         break;
     }
     m_barBattery.SetColors(m_clrBarBack, clrFill, m_clrBarText, 1);
-    m_barBattery.SetText(m_nBatteryFlag == BATTERY_FLAG_CHARGING ? FromCodePage1251(kChargingText) : CString(), 1);
+    m_barBattery.SetText(m_nBatteryFlag == BATTERY_FLAG_CHARGING ? CString(kChargingText) : CString(), 1);
     m_barBattery.SendMessage(PBM_SETPOS, WPARAM(m_nBatteryPercent), 0);
 
     m_barBackup.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));

@@ -1,7 +1,6 @@
 #include "skin/SkinAboutDlg.h"
 
 #include "framework/snapshot.h"
-#include "platform/codepage.h"
 #include "res/resource.h"
 #include "skin/SkinFrame.h"
 #include "skin/SkinPaths.h"
@@ -61,9 +60,7 @@ BOOL CSkinAboutDlg::OnInitDialog()
     for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit})
         SetupTextButton(*pButton, m_clrText, 0, 0, m_fontSmall);
 
-    WCHAR szCredit[256] = {};
-    MultiByteToWideChar(1251, 0, kCreditLine, -1, szCredit, 256);
-    m_btnCredit.SetWindowText(szCredit);
+    m_btnCredit.SetWindowText(CString(kCreditLine));
     return TRUE;
 }
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "framework/file.h"
-#include "platform/codepage.h"
 
 namespace {
 
@@ -48,13 +47,7 @@ CString ReadSkinTextFile(const CString& strPath)
 CString SkinTextFromBytes(const char* pszBytes)
 {
     // A NUL byte ends the text, as a UTF-16 file's first character does.
-    const int needed = MultiByteToWideChar(CP_ACP, 0, pszBytes, -1, nullptr, 0);
-    if (needed <= 1)
-        return CString();
-    std::u16string wide(size_t(needed), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, pszBytes, -1, wide.data(), needed);
-    wide.resize(size_t(needed - 1));
-    return CString(std::move(wide));
+    return CString(pszBytes);
 }
 
 int ReadSkinImageType(const CString& strColourFile, CString& strImageExt)

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "app/QuilletApp.h"
+#include "fixture_root.h"
 #include "framework/frame.h"
 #include "gui_helpers.h"
 #include "monitor/QuilletView.h"
@@ -27,8 +28,7 @@ inline QImage CoordinatePicture(int width, int height)
 class MonitorFixture : public testing::Test {
 protected:
     MonitorFixture()
-        : m_config("XDG_CONFIG_HOME", m_tree.Path("config")), m_root("QUILLET_ROOT", m_tree.Path("root")),
-          m_screen("QUILLET_SCREEN", "240x320")
+        : m_config("XDG_CONFIG_HOME", m_tree.Path("config")), m_screen("QUILLET_SCREEN", "240x320")
     {
         WriteMeminfo(32768, 12288);
         m_tree.Write("skin/QSet.ini", "MainTextColor = (1,2,3);\nBarLowColor = (250,200,0);\n");
@@ -46,23 +46,24 @@ protected:
 
     void WriteMeminfo(long totalKb, long availableKb)
     {
-        m_tree.Write("root/proc/meminfo",
-            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n").arg(totalKb).arg(availableKb).toUtf8());
+        m_root.Write("/proc/meminfo",
+            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n").arg(totalKb).arg(availableKb).toStdString());
     }
 
     void AddBattery(const QString& name, const QByteArrayList& files)
     {
-        m_tree.Write("root/sys/class/power_supply/" + name + "/type", "Battery\n");
+        const std::string folder = "/sys/class/power_supply/" + name.toStdString() + "/";
+        m_root.Write(folder + "type", "Battery\n");
         for (const QByteArray& file : files) {
             const auto parts = file.split('=');
-            m_tree.Write("root/sys/class/power_supply/" + name + "/" + parts[0], parts[1] + "\n");
+            m_root.Write(folder + parts[0].toStdString(), parts[1].toStdString() + "\n");
         }
     }
 
     CQuilletView* Start()
     {
-        if (!QFileInfo::exists(m_tree.Path("root/sys/class/power_supply")))
-            QDir().mkpath(m_tree.Path("root/sys/class/power_supply"));
+        if (!std::filesystem::exists(m_root.Path("/sys/class/power_supply")))
+            std::filesystem::create_directories(m_root.Path("/sys/class/power_supply"));
         EXPECT_TRUE(theApp.InitInstance());
         auto* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
         return pFrame ? dynamic_cast<CQuilletView*>(pFrame->GetActiveView()) : nullptr;
@@ -78,7 +79,7 @@ protected:
 
     FixtureTree m_tree;
     ScopedEnv m_config;
-    ScopedEnv m_root;
+    FixtureRoot m_root;
     ScopedEnv m_screen;
     MessageBoxRecorder m_boxes;
     ModalRecorder m_dialogs;

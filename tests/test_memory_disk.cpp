@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "fixture_root.h"
 #include "platform/disk.h"
 #include "platform/memory.h"
 
@@ -63,19 +62,10 @@ TEST_P(Meminfo, Parses)
 INSTANTIATE_TEST_SUITE_P(Texts, Meminfo, testing::ValuesIn(kMeminfoCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A /proc tree in a temporary folder that the reader sees as "/".
 class FakeProc : public testing::Test {
 protected:
-    void SetUp() override { ::setenv("QUILLET_ROOT", dir_.path().toStdString().c_str(), 1); }
-    void TearDown() override { ::unsetenv("QUILLET_ROOT"); }
-    void WriteMeminfo(const std::string& text)
-    {
-        std::filesystem::create_directory(dir_.filePath("proc").toStdString());
-        std::ofstream(dir_.filePath("proc/meminfo").toStdString()) << text;
-    }
-
-private:
-    QTemporaryDir dir_;
+    void WriteMeminfo(const std::string& text) { m_root.Write("/proc/meminfo", text); }
+    FixtureRoot m_root;
 };
 
 TEST_F(FakeProc, GlobalMemoryStatusReadsMeminfoUnderRoot)

@@ -226,7 +226,7 @@ TEST_F(MonitorView, CommandBarCarriesTheMenuToolsAndAccelerators)
 
 TEST_F(MonitorView, UnreadablePowerTreeShowsTheBoxAndUnknown)
 {
-    m_tree.Write("root/sys/class/power_supply", "not a folder");
+    m_root.Write("/sys/class/power_supply", "not a folder");
     CQuilletView* view = Start();
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(m_boxes.boxes.size(), 1u);

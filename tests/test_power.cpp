@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,34 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "fixture_root.h"
 #include "platform/power.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A /sys and /proc tree in a temporary folder that the readers see as "/".
-class FakeRoot {
-public:
-    FakeRoot() { ::setenv("QUILLET_ROOT", dir_.path().toStdString().c_str(), 1); }
-    ~FakeRoot() { ::unsetenv("QUILLET_ROOT"); }
-    FakeRoot(const FakeRoot&) = delete;
-    FakeRoot& operator=(const FakeRoot&) = delete;
-
-    fs::path Path(std::string_view absolutePath) const
-    {
-        return fs::path(dir_.path().toStdString()) / fs::path(absolutePath).relative_path();
-    }
-    void Write(std::string_view absolutePath, std::string_view text) const
-    {
-        const fs::path path = Path(absolutePath);
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 struct Supply {
     std::string name;
@@ -45,7 +21,7 @@ struct Supply {
 };
 
 // Lays the supplies out the way sysfs does: device folders, linked from the class folder.
-void AddSupplies(const FakeRoot& root, const std::vector<Supply>& supplies)
+void AddSupplies(const FixtureRoot& root, const std::vector<Supply>& supplies)
 {
     fs::create_directories(root.Path("/sys/class/power_supply"));
     for (const Supply& supply : supplies) {
@@ -63,7 +39,8 @@ void AddSupplies(const FakeRoot& root, const std::vector<Supply>& supplies)
     }
 }
 
-constexpr BYTE NONE = BATTERY_FLAG_NO_BATTERY, UNKNOWN = 255;
+constexpr BYTE HIGH = BATTERY_FLAG_HIGH, LOW = BATTERY_FLAG_LOW, CRITICAL = BATTERY_FLAG_CRITICAL,
+               CHARGING = BATTERY_FLAG_CHARGING, NONE = BATTERY_FLAG_NO_BATTERY, UNKNOWN = 255;
 
 struct PowerCase {
     const char* name;
@@ -72,33 +49,33 @@ struct PowerCase {
 };
 
 const PowerCase kPowerCases[] = {
-    {"ChargingBeatsLevel", {{"BAT0", "type=Battery;status=Charging;capacity=15"}}, UNKNOWN, 8, 15},
-    {"FullBattery", {{"BAT0", "type=Battery;status=Full;capacity=100"}}, UNKNOWN, 1, 100},
-    {"LowAt15", {{"BAT0", "type=Battery;status=Discharging;capacity=15"}}, UNKNOWN, 2, 15},
-    {"CriticalAt3", {{"BAT0", "type=Battery;capacity=3"}}, UNKNOWN, 4, 3},
-    {"TwentyIsStillLow", {{"BAT0", "type=Battery;capacity=20"}}, UNKNOWN, 2, 20},
-    {"FiveIsCritical", {{"BAT0", "type=Battery;capacity=5"}}, UNKNOWN, 4, 5},
-    {"CapacityOver100Clamped", {{"BAT0", "type=Battery;capacity=150"}}, UNKNOWN, 1, 100},
-    {"NegativeCapacityClamped", {{"BAT0", "type=Battery;capacity=-7"}}, UNKNOWN, 4, 0},
-    {"EnergyWithoutCapacity", {{"BAT0", "type=Battery;energy_now=30000000;energy_full=60000000"}}, UNKNOWN, 1, 50},
-    {"ChargeWithoutEnergy", {{"BAT0", "type=Battery;charge_now=1000;charge_full=10000"}}, UNKNOWN, 2, 10},
+    {"ChargingBeatsLevel", {{"BAT0", "type=Battery;status=Charging;capacity=15"}}, UNKNOWN, CHARGING, 15},
+    {"FullBattery", {{"BAT0", "type=Battery;status=Full;capacity=100"}}, UNKNOWN, HIGH, 100},
+    {"LowAt15", {{"BAT0", "type=Battery;status=Discharging;capacity=15"}}, UNKNOWN, LOW, 15},
+    {"CriticalAt3", {{"BAT0", "type=Battery;capacity=3"}}, UNKNOWN, CRITICAL, 3},
+    {"TwentyIsStillLow", {{"BAT0", "type=Battery;capacity=20"}}, UNKNOWN, LOW, 20},
+    {"FiveIsCritical", {{"BAT0", "type=Battery;capacity=5"}}, UNKNOWN, CRITICAL, 5},
+    {"CapacityOver100Clamped", {{"BAT0", "type=Battery;capacity=150"}}, UNKNOWN, HIGH, 100},
+    {"NegativeCapacityClamped", {{"BAT0", "type=Battery;capacity=-7"}}, UNKNOWN, CRITICAL, 0},
+    {"EnergyWithoutCapacity", {{"BAT0", "type=Battery;energy_now=30000000;energy_full=60000000"}}, UNKNOWN, HIGH, 50},
+    {"ChargeWithoutEnergy", {{"BAT0", "type=Battery;charge_now=1000;charge_full=10000"}}, UNKNOWN, LOW, 10},
     {"EnergyFullZeroFallsToCharge", {{"BAT0", "type=Battery;energy_now=5;energy_full=0;charge_now=3;charge_full=4"}},
-     UNKNOWN, 1, 75},
-    {"LevelOnly", {{"BAT0", "type=Battery;capacity_level=Low"}}, UNKNOWN, 2, UNKNOWN},
-    {"GarbageCapacityFallsBack", {{"BAT0", "type=Battery;capacity=4x2;energy_now=1;energy_full=2"}}, UNKNOWN, 1, 50},
+     UNKNOWN, HIGH, 75},
+    {"LevelOnly", {{"BAT0", "type=Battery;capacity_level=Low"}}, UNKNOWN, LOW, UNKNOWN},
+    {"GarbageCapacityFallsBack", {{"BAT0", "type=Battery;capacity=4x2;energy_now=1;energy_full=2"}}, UNKNOWN, HIGH, 50},
     {"EmptyCapacityIsNotZero", {{"BAT0", "type=Battery;capacity=;capacity_level=Bogus"}}, UNKNOWN, UNKNOWN, UNKNOWN},
     {"HugeNumbersDoNotOverflow",
      {{"BAT0", "type=Battery;capacity=99999999999999999999;energy_now=4611686018427387904;"
                "energy_full=9223372036854775807"}},
-     UNKNOWN, 1, 50},
+     UNKNOWN, HIGH, 50},
     {"DesktopWithoutBattery", {{"AC", "type=Mains;online=1"}}, AC_LINE_ONLINE, NONE, UNKNOWN},
-    {"MainsOffline", {{"AC", "type=Mains;online=0"}, {"BAT0", "type=Battery;capacity=70"}}, AC_LINE_OFFLINE, 1, 70},
+    {"MainsOffline", {{"AC", "type=Mains;online=0"}, {"BAT0", "type=Battery;capacity=70"}}, AC_LINE_OFFLINE, HIGH, 70},
     {"UsbOnlineWinsOverMainsOffline", {{"AC", "type=Mains;online=0"}, {"usb", "type=USB;online=1"}}, AC_LINE_ONLINE,
      NONE, UNKNOWN},
     {"MouseBatteryIgnored", {{"hid-00:1f:20-battery", "type=Battery;scope=Device;capacity=90"}}, UNKNOWN, NONE, UNKNOWN},
     {"NotPresentIgnored", {{"BAT0", "type=Battery;present=0;capacity=90"}}, UNKNOWN, NONE, UNKNOWN},
-    {"SecondBatteryIsBackup", {{"BAT0", "type=Battery;capacity=80"}, {"BAT1", "type=Battery;capacity=4"}}, UNKNOWN, 1,
-     80, 4, 4},
+    {"SecondBatteryIsBackup", {{"BAT0", "type=Battery;capacity=80"}, {"BAT1", "type=Battery;capacity=4"}}, UNKNOWN, HIGH,
+     80, CRITICAL, 4},
 };
 
 void PrintTo(const PowerCase& c, std::ostream* os) { *os << c.name; }
@@ -108,7 +85,7 @@ class PowerStatus : public testing::TestWithParam<PowerCase> {};
 TEST_P(PowerStatus, ReadsTree)
 {
     const PowerCase& c = GetParam();
-    FakeRoot root;
+    FixtureRoot root;
     AddSupplies(root, c.supplies);
 
     SYSTEM_POWER_STATUS_EX status{};
@@ -136,7 +113,7 @@ TEST(PowerStatusFromSupplies, MainBatteryIsFirstByNameWhateverTheListOrder)
 TEST(GetSystemPowerStatusEx, FailsWithAllUnknownWhenSupplyFolderIsMissingOrAFile)
 {
     for (const bool asFile : {false, true}) {
-        FakeRoot root;
+        FixtureRoot root;
         root.Write(asFile ? "/sys/class/power_supply" : "/sys/class/other", "BAT0\n");
         SYSTEM_POWER_STATUS_EX status{};
         EXPECT_EQ(GetSystemPowerStatusEx(&status, FALSE), FALSE) << asFile;

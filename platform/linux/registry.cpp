@@ -73,6 +73,21 @@ LONG CheckAlive(sqlite3* db, std::int64_t id, Access access)
     return rc == SQLITE_DONE ? ERROR_KEY_DELETED : StepError(rc, access);
 }
 
+// One transaction on the live key a handle names: resolves the handle,
+// checks that its key still exists, then runs fn(db, id).
+template <typename Fn>
+LONG RunOnKey(HKEY hKey, Access access, Fn&& fn)
+{
+    std::int64_t id = 0;
+    LONG result = Resolve(hKey, id);
+    if (result != ERROR_SUCCESS)
+        return result;
+    return RegistryStore::Run(access, [&](sqlite3* db) {
+        LONG step = CheckAlive(db, id, access);
+        return step == ERROR_SUCCESS ? fn(db, id) : step;
+    });
+}
+
 // "a\b\c" into its names; null or empty is the key itself, one trailing "\" is allowed.
 LONG SplitPath(LPCWSTR path, std::vector<std::string>& names)
 {
@@ -151,25 +166,24 @@ LONG OpenOrCreate(HKEY hKey, LPCWSTR lpSubKey, bool create, PHKEY phkResult, LPD
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
     *phkResult = nullptr;
-    std::int64_t id = 0;
     std::vector<std::string> names;
-    LONG result = Resolve(hKey, id);
-    if (result == ERROR_SUCCESS)
-        result = SplitPath(lpSubKey, names);
+    LONG result = SplitPath(lpSubKey, names);
     if (result != ERROR_SUCCESS)
         return result;
     bool created = false;
+    std::int64_t id = 0;
     Access access = create ? Access::Write : Access::Read;
-    result = RegistryStore::Run(access, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, access);
+    result = RunOnKey(hKey, access, [&](sqlite3* db, std::int64_t key) {
+        LONG step = ERROR_SUCCESS;
+        id = key;
         for (const std::string& name : names) {
-            if (step != ERROR_SUCCESS)
-                break;
             step = FindChild(db, id, name, id, access);
             if (step == ERROR_FILE_NOT_FOUND && create) {
                 step = AddChild(db, id, name, id);
                 created = true;
             }
+            if (step != ERROR_SUCCESS)
+                break;
         }
         return step;
     });
@@ -217,16 +231,10 @@ LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWOR
 {
     if (lpReserved || (lpData && !lpcbData))
         return ERROR_INVALID_PARAMETER;
-    std::int64_t id = 0;
-    LONG result = Resolve(hKey, id);
-    if (result != ERROR_SUCCESS)
-        return result;
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
-    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Read);
-        return step == ERROR_SUCCESS ? ReadValue(db, id, lpValueName, type, data) : step;
-    });
+    const LONG result = RunOnKey(hKey, Access::Read,
+        [&](sqlite3* db, std::int64_t id) { return ReadValue(db, id, lpValueName, type, data); });
     return result == ERROR_SUCCESS ? CopyData(type, data, lpType, lpData, lpcbData) : result;
 }
 
@@ -234,15 +242,8 @@ LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, LPCBYTE
 {
     if ((!lpData && cbData > 0) || WideLength(lpValueName) > kMaxValueName)
         return ERROR_INVALID_PARAMETER;
-    std::int64_t id = 0;
-    LONG result = Resolve(hKey, id);
-    if (result != ERROR_SUCCESS)
-        return result;
     std::vector<BYTE> data(lpData, lpData + cbData);
-    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Write);
-        if (step != ERROR_SUCCESS)
-            return step;
+    return RunOnKey(hKey, Access::Write, [&](sqlite3* db, std::int64_t id) {
         SqlStatement upsert(db,
                             "INSERT INTO vals(key, name, type, data) VALUES (?, ?, ?, ?)"
                             " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
@@ -258,15 +259,8 @@ LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, L
 {
     if (!lpName || !lpcchName || lpReserved)
         return ERROR_INVALID_PARAMETER;
-    std::int64_t id = 0;
-    LONG result = Resolve(hKey, id);
-    if (result != ERROR_SUCCESS)
-        return result;
     std::string name;
-    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Read);
-        if (step != ERROR_SUCCESS)
-            return step;
+    const LONG result = RunOnKey(hKey, Access::Read, [&](sqlite3* db, std::int64_t id) {
         SqlStatement select(db, "SELECT name FROM keys WHERE parent = ? ORDER BY name LIMIT 1 OFFSET ?");
         int rc = select.Bind(1, id).Bind(2, std::int64_t(dwIndex)).Step();
         if (rc == SQLITE_ROW)
@@ -287,17 +281,10 @@ LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchVa
 {
     if (!lpValueName || !lpcchValueName || lpReserved || (lpData && !lpcbData))
         return ERROR_INVALID_PARAMETER;
-    std::int64_t id = 0;
-    LONG result = Resolve(hKey, id);
-    if (result != ERROR_SUCCESS)
-        return result;
     std::string name;
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
-    result = RegistryStore::Run(Access::Read, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Read);
-        if (step != ERROR_SUCCESS)
-            return step;
+    LONG result = RunOnKey(hKey, Access::Read, [&](sqlite3* db, std::int64_t id) {
         // Values enumerate in the order they were first set, as on the platform.
         SqlStatement select(db, "SELECT name, type, data FROM vals WHERE key = ? ORDER BY rowid LIMIT 1 OFFSET ?");
         int rc = select.Bind(1, id).Bind(2, std::int64_t(dwIndex)).Step();
@@ -317,14 +304,7 @@ LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchVa
 
 LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
 {
-    std::int64_t id = 0;
-    LONG result = Resolve(hKey, id);
-    if (result != ERROR_SUCCESS)
-        return result;
-    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Write);
-        if (step != ERROR_SUCCESS)
-            return step;
+    return RunOnKey(hKey, Access::Write, [&](sqlite3* db, std::int64_t id) {
         SqlStatement erase(db, "DELETE FROM vals WHERE key = ? AND name = ?");
         int rc = erase.Bind(1, id).Bind(2, Utf16ToUtf8(lpValueName ? lpValueName : u"")).Step();
         if (rc != SQLITE_DONE)
@@ -337,17 +317,14 @@ LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
 // with ERROR_ACCESS_DENIED, so a tree goes only by deleting its leaves first.
 LONG RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
 {
-    std::int64_t id = 0;
     std::vector<std::string> names;
-    LONG result = Resolve(hKey, id);
-    if (result == ERROR_SUCCESS)
-        result = SplitPath(lpSubKey, names);
+    LONG result = SplitPath(lpSubKey, names);
     if (result == ERROR_SUCCESS && names.empty())
         result = ERROR_INVALID_PARAMETER;
     if (result != ERROR_SUCCESS)
         return result;
-    return RegistryStore::Run(Access::Write, [&](sqlite3* db) {
-        LONG step = CheckAlive(db, id, Access::Write);
+    return RunOnKey(hKey, Access::Write, [&](sqlite3* db, std::int64_t id) {
+        LONG step = ERROR_SUCCESS;
         for (const std::string& name : names)
             if (step == ERROR_SUCCESS)
                 step = FindChild(db, id, name, id, Access::Write);
