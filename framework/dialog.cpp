@@ -103,16 +103,21 @@ LONG_PTR CDialog::DoModal()
     if (!CreateFromTemplate())
         return -1;
     m_nModalResult = IDCANCEL;
+    m_bModalRunning = true;
     const HWND h = m_hWnd;
     if (OnInitDialog()) {
         // Focus goes to the first control that takes it.
         if (QWidget* first = h->widget->nextInFocusChain(); first && first != h->widget)
             first->setFocus();
     }
+    // EndDialog while initialising ends the dialog before it shows.
+    if (!m_bModalRunning) {
+        DestroyWindow();
+        return m_nModalResult;
+    }
     auto* dialog = static_cast<QDialog*>(h->widget);
     dialog->setModal(true);
     dialog->show();
-    m_bModalRunning = true;
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     // Tied to the loop: a hook never runs once this call has returned.
@@ -121,8 +126,7 @@ LONG_PTR CDialog::DoModal()
             if (ModalHook() && m_bModalRunning)
                 ModalHook()(this);
         });
-    if (m_bModalRunning)
-        loop.exec(QEventLoop::DialogExec);
+    loop.exec(QEventLoop::DialogExec);
     m_bModalRunning = false;
     DestroyWindow();
     return m_nModalResult;
