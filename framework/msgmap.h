@@ -38,6 +38,7 @@ protected:
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID);
 };
 
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                                                                                          \
 public:                                                                                                                \
     static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
@@ -84,3 +85,4 @@ private:
 #define ON_WM_CTLCOLOR()                                                                                               \
     {WM_CTLCOLORSTATIC, 0, 0, 0, AFX_HANDLER(return AfxCallCtlColor(pThis, wParam, lParam, CTLCOLOR_STATIC);)},
 #define ON_WM_CTLCOLORSTATIC() ON_WM_CTLCOLOR()
+// clang-format on
