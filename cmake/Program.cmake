@@ -9,7 +9,7 @@ add_library(quillet_program OBJECT
     skin/ImageButton.cpp
     skin/LevelBar.cpp
     skin/SkinAboutDlg.cpp
-    skin/SkinFrame.cpp
+    skin/SkinDrawing.cpp
     skin/SkinColourFile.cpp
     skin/SkinPaths.cpp
 )

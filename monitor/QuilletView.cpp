@@ -7,7 +7,7 @@
 #include "platform/module.h"
 #include "res/resource.h"
 #include "skin/SkinColourFile.h"
-#include "skin/SkinFrame.h"
+#include "skin/SkinDrawing.h"
 #include "skin/SkinPaths.h"
 #include "support/SettingsStore.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/snapshot.h"
 #include "res/resource.h"
-#include "skin/SkinFrame.h"
+#include "skin/SkinDrawing.h"
 #include "skin/SkinPaths.h"
 
 namespace {

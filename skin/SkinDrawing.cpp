@@ -1,4 +1,4 @@
-#include "skin/SkinFrame.h"
+#include "skin/SkinDrawing.h"
 
 #include "framework/wnd.h"
 #include "skin/ImageButton.h"
