@@ -70,10 +70,10 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT)
 {
 }
 
-BOOL CButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message != WM_DRAWITEM)
-        return FALSE;
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
     if (pResult)
         *pResult = TRUE;

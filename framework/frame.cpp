@@ -82,7 +82,9 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT)
     }
     if (m_pCreateContext && m_pCreateContext->m_pNewViewClass) {
         auto* pView = dynamic_cast<CView*>(m_pCreateContext->m_pNewViewClass->CreateObject());
-        if (!pView || !pView->Create(this, AFX_IDW_PANE_FIRST, m_pCreateContext)) {
+        if (!pView
+            || !pView->Create(AFX_WNDCLASS_GENERIC, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, this,
+                AFX_IDW_PANE_FIRST, m_pCreateContext)) {
             delete pView;
             return -1;
         }

@@ -24,6 +24,7 @@ using LPCRECT = const RECT*;
 struct POINT {
     LONG x, y;
 };
+using LPPOINT = POINT*;
 
 class CRect : public RECT {
 public:

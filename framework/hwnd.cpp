@@ -127,6 +127,35 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
+namespace {
+QPoint g_messagePos;
+}
+
+void AfxSetMessagePos(const QPoint& screen)
+{
+    g_messagePos = screen;
+}
+
+DWORD GetMessagePos()
+{
+    return DWORD(MAKELPARAM(WORD(short(g_messagePos.x())), WORD(short(g_messagePos.y()))));
+}
+
+int MapWindowPoints(HWND hWndFrom, HWND hWndTo, POINT* lpPoints, UINT cPoints)
+{
+    // Client origins on the screen; the screen's own is 0, 0.
+    const auto origin = [](HWND h) {
+        QWidget* w = AfxWidget(h);
+        return w ? w->mapToGlobal(h->window->ClientArea().topLeft()) : QPoint(0, 0);
+    };
+    const QPoint offset = origin(hWndFrom) - origin(hWndTo);
+    for (UINT i = 0; lpPoints && i < cPoints; ++i) {
+        lpPoints[i].x += offset.x();
+        lpPoints[i].y += offset.y();
+    }
+    return int(MAKELPARAM(WORD(short(offset.x())), WORD(short(offset.y()))));
+}
+
 UINT AfxGetTimerElapse(HWND hWnd, UINT_PTR nIDEvent)
 {
     if (!IsWindow(hWnd))

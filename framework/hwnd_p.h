@@ -152,6 +152,9 @@ AfxWindow* AfxNewDialog(QWidget* parent, DWORD style);
 // Buttons and check boxes tell their parent of a click (WM_COMMAND, BN_CLICKED).
 void AfxSendClicksToParent(QAbstractButton* button);
 
+// Controls record where a mouse message happened, for GetMessagePos.
+void AfxSetMessagePos(const QPoint& screen);
+
 HWND AfxHandleOf(QWidget* widget);
 QWidget* AfxWidget(HWND hWnd);
 

@@ -17,10 +17,27 @@ constexpr UINT CTLCOLOR_STATIC = 6;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_USER = 0x0400;
+
+// A control's own notifications reach it back through its parent under
+// their message plus this base (the framework's reflection).
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+
+// Header of every WM_NOTIFY; lParam points at it (or at a larger record
+// that starts with it).
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+using LPNMHDR = NMHDR*;
+
+// Notification codes every control may send.
+constexpr UINT NM_CLICK = UINT(-2);
 
 // Button notification codes (high word of WM_COMMAND's wParam).
 constexpr UINT BN_CLICKED = 0;

@@ -85,4 +85,9 @@ private:
 #define ON_WM_CTLCOLOR()                                                                                               \
     {WM_CTLCOLORSTATIC, 0, 0, 0, AFX_HANDLER(return AfxCallCtlColor(pThis, wParam, lParam, CTLCOLOR_STATIC);)},
 #define ON_WM_CTLCOLORSTATIC() ON_WM_CTLCOLOR()
+// A control's own WM_NOTIFY, reflected back to it by its parent:
+// void OnX(NMHDR* pNMHDR, LRESULT* pResult).
+#define ON_NOTIFY_REFLECT(code, memberFxn)                                                                             \
+    {WM_REFLECT_BASE + WM_NOTIFY, UINT(code), 0, 0, AFX_HANDLER(                                                      \
+        LRESULT result = 0; (pThis->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), &result); return result;)},
 // clang-format on

@@ -9,9 +9,10 @@ void CView::OnInitialUpdate()
     Invalidate();
 }
 
-BOOL CView::Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CView::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+    UINT nID, CCreateContext* pContext)
 {
-    if (!CreateEx(0, AFX_WNDCLASS_GENERIC, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, pParentWnd, nID))
+    if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
         return FALSE;
     if (pContext && pContext->m_pCurrentDoc)
         pContext->m_pCurrentDoc->AddView(this);
@@ -36,9 +37,10 @@ BOOL CFormView::PreCreateWindow(CREATESTRUCT& cs)
     return CView::PreCreateWindow(cs);
 }
 
-BOOL CFormView::Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CFormView::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+    CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
-    if (!CView::Create(pParentWnd, nID, pContext))
+    if (!CView::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
         return FALSE;
     AfxCreateTemplateControls(this, AfxFindDialogTemplate(m_nIDTemplate));
     return TRUE;

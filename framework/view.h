@@ -9,8 +9,9 @@ class CView : public CWnd {
 public:
     CDocument* GetDocument() const { return m_pDocument; }
     virtual void OnInitialUpdate();
-    // Creates the view's window as a child of the frame.
-    virtual BOOL Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext);
+    // The view's window, a child of the frame; it joins the context's document.
+    BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+        UINT nID, CCreateContext* pContext = nullptr) override;
 
     void PostNcDestroy() override;
 
@@ -22,7 +23,8 @@ protected:
 class CFormView : public CView {
 public:
     explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
-    BOOL Create(CWnd* pParentWnd, UINT nID, CCreateContext* pContext) override;
+    BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+        UINT nID, CCreateContext* pContext = nullptr) override;
     void OnInitialUpdate() override;
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 

@@ -62,6 +62,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     return TRUE;
 }
 
+BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+    UINT nID, CCreateContext* pContext)
+{
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext);
+}
+
 BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
 {
     return TRUE;
@@ -334,6 +340,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = 0;
         return TRUE;
     }
+    if (message == WM_NOTIFY)
+        return OnNotify(wParam, lParam, pResult);
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), message, 0, 0);
     if (!e)
         return FALSE;
@@ -348,9 +356,25 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return OnCmdMsg(LOWORD(wParam), nCode);
 }
 
-BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
-    return FALSE;
+    const auto* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+    CWnd* pChild = pNMHDR ? FromHandlePermanent(pNMHDR->hwndFrom) : nullptr;
+    return pChild && pChild->OnChildNotify(WM_NOTIFY, WPARAM(pNMHDR->idFrom), lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_NOTIFY || !lParam)
+        return FALSE;
+    const UINT nCode = reinterpret_cast<const NMHDR*>(lParam)->code;
+    const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + WM_NOTIFY, nCode, 0);
+    if (!e)
+        return FALSE;
+    const LRESULT result = e->pfn(this, 0, lParam);
+    if (pResult)
+        *pResult = result;
+    return TRUE;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

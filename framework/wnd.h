@@ -19,6 +19,8 @@ using LPCREATESTRUCT = CREATESTRUCT*;
 
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
+struct CCreateContext;
+
 // Plain windows (frames, views) and dialogs; the controls' classes are
 // named in their own headers.
 inline constexpr WCHAR AFX_WNDCLASS_GENERIC[] = u"AfxWnd";
@@ -28,6 +30,13 @@ LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL IsWindow(HWND hWnd);
+
+// Screen position of the last mouse message: x in the low and y in the high
+// word, each a signed 16-bit value.
+DWORD GetMessagePos();
+// Converts points from one window's client coordinates to another's; a
+// null window is the screen. Returns the offset as the platform does.
+int MapWindowPoints(HWND hWndFrom, HWND hWndTo, POINT* lpPoints, UINT cPoints);
 
 // Period in milliseconds of a running window timer, 0 when it is not running.
 UINT AfxGetTimerElapse(HWND hWnd, UINT_PTR nIDEvent);
@@ -47,6 +56,9 @@ public:
 
     BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
         CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    // A child window of the class; the context goes to WM_CREATE.
+    virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
     virtual BOOL DestroyWindow();
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
@@ -80,7 +92,8 @@ public:
 
     // Entry of every message sent to the window.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // Called for a control's own notifications that its parent reflects back.
+    // Called for a control's own notifications that its parent reflects
+    // back; the default looks for a reflected entry in the control's map.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Called once the window is gone; frames and views delete themselves here.
     virtual void PostNcDestroy() {}
@@ -88,6 +101,8 @@ public:
 protected:
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_NOTIFY from a child: reflected to the child first.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     // The default processing of the message being handled.

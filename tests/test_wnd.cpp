@@ -81,6 +81,23 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_COMMAND(900, &CTestFrame::OnFrameCommand)
 END_MESSAGE_MAP()
 
+// A control that hears its own notifications back from its parent.
+class CNotifyingCtrl : public CWnd {
+public:
+    void OnClicked(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        g_log.push_back("control " + std::to_string(pNMHDR->idFrom));
+        *pResult = 5;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyingCtrl, CWnd)
+    ON_NOTIFY_REFLECT(NM_CLICK, &CNotifyingCtrl::OnClicked)
+END_MESSAGE_MAP()
+
 const AFX_DLGTEMPLATE kEmptyDialog = {950, WS_POPUP | WS_CAPTION, 0, 40, 20, u"Test", u"System", 8, nullptr, 0};
 
 RECT Rect(int x, int y, int cx, int cy)
@@ -117,6 +134,39 @@ TEST(Wnd, CommandsReachTheFrameThenTheViewThenTheApplication)
     ::SendMessage(hFrame, WM_COMMAND, MAKEWPARAM(WORD(ID_APP_EXIT), 0), 0);
     EXPECT_FALSE(IsWindow(hFrame));
     EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+TEST(Wnd, NotificationsGoBackToTheControlThatSentThem)
+{
+    CWnd parent;
+    CNotifyingCtrl control;
+    ASSERT_TRUE(parent.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 80, 60), nullptr, 0));
+    ASSERT_TRUE(control.Create(AFX_WNDCLASS_GENERIC, u"", WS_VISIBLE, Rect(10, 20, 30, 30), &parent, 42));
+    struct Row {
+        const char* name;
+        UINT code;
+        std::vector<std::string> log;
+        LRESULT result;
+    };
+    const Row rows[] = {
+        {"ReflectedToTheControlsOwnMap", NM_CLICK, {"control 42"}, 5},
+        {"UnhandledCodeIsDefault", UINT(-3), {}, 0},
+    };
+    for (const Row& row : rows) {
+        g_log.clear();
+        NMHDR hdr{control.m_hWnd, 42, row.code};
+        EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&hdr)), row.result) << row.name;
+        EXPECT_EQ(g_log, row.log) << row.name;
+    }
+    // Points move between a window, its child and the screen.
+    POINT pt{3, 4};
+    MapWindowPoints(control.m_hWnd, parent.m_hWnd, &pt, 1);
+    EXPECT_EQ(pt.x, 13);
+    EXPECT_EQ(pt.y, 24);
+    MapWindowPoints(parent.m_hWnd, nullptr, &pt, 1);
+    MapWindowPoints(nullptr, control.m_hWnd, &pt, 1);
+    EXPECT_EQ(pt.x, 3);
+    EXPECT_EQ(pt.y, 4);
 }
 
 TEST(Wnd, ParentEndsBeforeItsChildrenAndEveryObjectIsDetachedFirst)
