@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
+#include "framework/resources.h"
 #include "framework/window_p.h"
+#include "platform/module.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -132,6 +134,7 @@ void CWinApp::OnAppExit()
 
 void AfxWinInit(int& argc, char** argv)
 {
+    SetStringTableLookup(AfxFindString);
     if (QCoreApplication::instance())
         return;
     const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
