@@ -1,6 +1,6 @@
 # Wide string, registry hive, registry wrapper, settings store and quillet-reg.
 # Every test sets XDG_CONFIG_HOME to its own temporary folder.
-quillet_test(test_lustring SOURCES test_lustring.cpp LIBS quillet_support)
+quillet_test(test_lustring SOURCES test_lustring.cpp test_lustring_services.cpp LIBS quillet_support)
 quillet_test(test_registry_store SOURCES test_registry_store.cpp LIBS quillet_support)
 quillet_test(test_luregistry SOURCES test_luregistry.cpp LIBS quillet_support)
 quillet_test(test_settings_store SOURCES test_settings_store.cpp LIBS quillet_support)
