@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "framework/hwnd_p.h"
+#include "framework/resources.h"
+#include "platform/module.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -132,6 +134,7 @@ void CWinApp::OnAppExit()
 
 void AfxWinInit(int& argc, char** argv)
 {
+    SetStringTableLookup(AfxFindString);
     if (QCoreApplication::instance())
         return;
     const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");

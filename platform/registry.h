@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/error.h"
 #include "platform/types.h"
 
 struct HKEY__;
@@ -29,21 +30,7 @@ using PFILETIME = FILETIME*;
 #define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(UINT_PTR(0x80000002)))
 #define HKEY_USERS (reinterpret_cast<HKEY>(UINT_PTR(0x80000003)))
 
-// Results of the Reg* calls.
-constexpr LONG ERROR_SUCCESS = 0;
-constexpr LONG ERROR_FILE_NOT_FOUND = 2;
-constexpr LONG ERROR_ACCESS_DENIED = 5;
-constexpr LONG ERROR_INVALID_HANDLE = 6;
-constexpr LONG ERROR_OUTOFMEMORY = 14;
-constexpr LONG ERROR_INVALID_PARAMETER = 87;
-constexpr LONG ERROR_DISK_FULL = 112;
-constexpr LONG ERROR_MORE_DATA = 234;
-constexpr LONG ERROR_NO_MORE_ITEMS = 259;
-constexpr LONG ERROR_BADDB = 1009;          // the store file is not a registry database
-constexpr LONG ERROR_CANTOPEN = 1011;       // the store file cannot be opened or created
-constexpr LONG ERROR_CANTREAD = 1012;
-constexpr LONG ERROR_CANTWRITE = 1013;
-constexpr LONG ERROR_KEY_DELETED = 1018;    // the handle's key was deleted meanwhile
+// The Reg* calls return the ERROR_* codes of platform/error.h.
 
 // Access rights: accepted and ignored, the hive belongs to its user.
 constexpr REGSAM KEY_QUERY_VALUE = 0x0001;

@@ -1,16 +1,24 @@
 #include "support/LuString.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <string>
 #include <string_view>
 
+#include "platform/debug.h"
+#include "platform/error.h"
+#include "platform/module.h"
+#include "platform/oleauto.h"
 #include "platform/text.h"
+#include "platform/wsprintf.h"
 
 namespace {
 
 using View = std::u16string_view;
 
 constexpr DWORD kSlack = 16;  // growth beyond the exact need
+constexpr DWORD kFormatRoom = 2048;
+constexpr DWORD kStringRoom = 1024;
 
 WCHAR LowerAscii(WCHAR c) { return (c >= u'A' && c <= u'Z') ? WCHAR(c + 32) : c; }
 WCHAR UpperAscii(WCHAR c) { return (c >= u'a' && c <= u'z') ? WCHAR(c - 32) : c; }
@@ -402,4 +410,64 @@ CLuString CLuString::FromHex(LPCWSTR pszText)
     for (DWORD i = 0; i < upper.GetLength(); i += 2)
         out += WCHAR(digit(upper.CharAt(i)) * 16 + digit(upper.CharAt(i + 1)));
     return CLuString(out.c_str());
+}
+
+int CLuString::Format(LPCWSTR pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    const std::u16string text = FormatWideV(pszFormat, args);
+    va_end(args);
+    // Sized to the result: a fixed buffer would cut or overrun a long one.
+    LPWSTR buffer = GetBuffer(std::max(kFormatRoom, DWORD(text.size())));
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = 0;
+    return int(ReleaseBuffer(-1));
+}
+
+bool CLuString::LoadString(HINSTANCE hInstance, UINT nID)
+{
+    // Room for the whole text, never less than the customary 1,024
+    // characters: a fixed room would cut a longer string short.
+    LPCWSTR resident = nullptr;
+    const int length = LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&resident), 0);
+    const int room = std::max(int(kStringRoom), length + 1);
+    LoadStringW(hInstance, nID, GetBuffer(DWORD(room)), room);
+    return ReleaseBuffer(-1) > 0;
+}
+
+CLuString CLuString::LastErrorText()
+{
+    LPWSTR text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, GetLastError(),
+                   LANG_USER_DEFAULT, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    CLuString result(text);
+    LocalFree(text);
+    return result;
+}
+
+bool CLuString::ToSystemTime(SYSTEMTIME& st, DWORD dwFlags) const
+{
+    DATE date = 0;
+    const HRESULT hr = VarDateFromStr(m_pszBuffer ? m_pszBuffer : u"", LOCALE_USER_DEFAULT, dwFlags, &date);
+    if (SUCCEEDED(hr) && VariantTimeToSystemTime(date, &st))
+        return true;
+    if (hr == DISP_E_TYPEMISMATCH)
+        OutputDebugStringW(u"CLuString::ToSystemTime() Failed - Type Mismatch\n");
+    else if (hr == DISP_E_OVERFLOW)
+        OutputDebugStringW(u"CLuString::ToSystemTime() Failed - Overflow\n");
+    else
+        OutputDebugStringW(u"CLuString::ToSystemTime() Failed\n");
+    return false;
+}
+
+bool CLuString::FromSystemTime(const SYSTEMTIME& st, DWORD dwFlags)
+{
+    DATE date = 0;
+    BSTR text = nullptr;
+    if (!SystemTimeToVariantTime(&st, &date) || FAILED(VarBstrFromDate(date, LOCALE_USER_DEFAULT, dwFlags, &text)))
+        return false;
+    *this = text;
+    SysFreeString(text);
+    return true;
 }

@@ -7,6 +7,8 @@
 
 #include "platform/types.h"
 
+struct SYSTEMTIME;
+
 class CLuString
 {
 public:
@@ -64,6 +66,20 @@ public:
     static CLuString HtmlDecode(LPCWSTR pszText);
     static CLuString ToHex(LPCWSTR pszText);
     static CLuString FromHex(LPCWSTR pszText);
+
+    // printf with the C library's wide conventions; the buffer grows to any
+    // result. Returns the length.
+    int Format(LPCWSTR pszFormat, ...);
+    // A text of the program's string table; true when characters were loaded.
+    bool LoadString(HINSTANCE hInstance, UINT nID);
+    // The platform's message for the calling thread's last error.
+    static CLuString LastErrorText();
+    // The text as a date, time or both: ISO 8601 or the user's locale's short
+    // format (VAR_* flags of platform/oleauto.h). Failures go to debug output.
+    bool ToSystemTime(SYSTEMTIME& st, DWORD dwFlags) const;
+    // Becomes the date as text, in the locale's short format or, with
+    // VAR_ISO8601, in ISO 8601; unchanged on failure.
+    bool FromSystemTime(const SYSTEMTIME& st, DWORD dwFlags);
 
 private:
     void Reserve(DWORD n);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/error_p.h"
 #include "platform/text.h"
 
 namespace {
@@ -23,14 +24,20 @@ FileHandle* FromHandle(HANDLE h)
 
 HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWORD dwCreationDisposition, DWORD, HANDLE)
 {
-    if (!lpFileName || dwDesiredAccess != GENERIC_READ || dwCreationDisposition != OPEN_EXISTING)
+    if (!lpFileName || dwDesiredAccess != GENERIC_READ || dwCreationDisposition != OPEN_EXISTING) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
+    }
     const std::string path = Utf16ToUtf8(lpFileName);
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        SetLastErrorFromErrno(errno);
         return INVALID_HANDLE_VALUE;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // A folder or device opens as the platform's refusal does.
+        SetLastError(ERROR_ACCESS_DENIED);
         ::close(fd);
         return INVALID_HANDLE_VALUE;
     }
@@ -41,8 +48,10 @@ DWORD GetFileSize(HANDLE hFile, DWORD* lpFileSizeHigh)
 {
     FileHandle* f = FromHandle(hFile);
     struct stat st {};
-    if (!f || ::fstat(f->fd, &st) != 0)
+    if (!f || ::fstat(f->fd, &st) != 0) {
+        SetLastErrorFromErrno(f ? errno : EBADF);
         return INVALID_FILE_SIZE;
+    }
     const auto size = static_cast<ULONGLONG>(st.st_size);
     if (lpFileSizeHigh)
         *lpFileSizeHigh = DWORD(size >> 32);
@@ -54,16 +63,20 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD* 
     FileHandle* f = FromHandle(hFile);
     if (lpNumberOfBytesRead)
         *lpNumberOfBytesRead = 0;
-    if (!f || (!lpBuffer && nNumberOfBytesToRead))
+    if (!f || (!lpBuffer && nNumberOfBytesToRead)) {
+        SetLastError(f ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
         return FALSE;
+    }
     DWORD total = 0;
     auto* out = static_cast<char*>(lpBuffer);
     while (total < nNumberOfBytesToRead) {
         const ssize_t n = ::read(f->fd, out + total, nNumberOfBytesToRead - total);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
+        if (n < 0) {
+            SetLastErrorFromErrno(errno);
             return FALSE;
+        }
         if (n == 0)
             break;
         total += DWORD(n);
@@ -76,8 +89,10 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD* 
 BOOL CloseHandle(HANDLE hObject)
 {
     FileHandle* f = FromHandle(hObject);
-    if (!f)
+    if (!f) {
+        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
+    }
     ::close(f->fd);
     delete f;
     return TRUE;
