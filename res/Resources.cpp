@@ -4,6 +4,9 @@
 
 #include "framework/messages.h"
 #include "framework/button.h"
+#include "framework/checkbox.h"
+#include "framework/edit.h"
+#include "framework/listview.h"
 #include "framework/progress.h"
 #include "framework/resources.h"
 #include "res/resource.h"
@@ -12,6 +15,7 @@ namespace {
 
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 constexpr DWORD kBar = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD kModalPopup = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 const AFX_DLGITEM kFormItems[] = {
     {u"Button", u"", IDC_ICON_BATTERY, 3, 6, 21, 20, kButton, 0},
@@ -43,10 +47,55 @@ const AFX_DLGITEM kAboutItems[] = {
     {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kButton | BS_MULTILINE, 0},
 };
 
-const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_CAPTIONOKBTN,
+const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, kModalPopup, WS_EX_CAPTIONOKBTN,
     125, 145, u"About Quillet", u"System", 8, kAboutItems, std::size(kAboutItems)};
 
-const AFX_DLGTEMPLATE* const kDialogs[] = {&kAbout, &kForm};
+const AFX_DLGITEM kMemoryItems[] = {
+    {u"SysListView32", u"List1", IDC_TASK_LIST, 2, 3, 106, 46,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
+            | LVS_SHAREIMAGELISTS,
+        0},
+    {u"Button", u"", IDC_REFRESH_TASKS, 112, 3, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_KILL_TASK, 112, 29, 21, 20, kButton | BS_MULTILINE, 0},
+    {u"Button", u"", IDC_VOLUME_ICON1, 2, 51, 21, 20, kButton, 0},
+    {u"Button", u"FLASH", IDC_VOLUME_TEXT1, 25, 51, 108, 20, kButton, 0},
+    {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR1, 2, 72, 131, 9, kBar, 0},
+    {u"Button", u"", IDC_VOLUME_ICON2, 2, 85, 21, 20, kButton, 0},
+    {u"Button", u"CF", IDC_VOLUME_TEXT2, 25, 85, 108, 20, kButton, 0},
+    {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR2, 2, 106, 131, 9, kBar, 0},
+    {u"Button", u"", IDC_VOLUME_ICON3, 2, 118, 21, 20, kButton, 0},
+    {u"Button", u"SD", IDC_VOLUME_TEXT3, 25, 118, 108, 20, kButton, 0},
+    {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR3, 2, 139, 131, 9, kBar, 0},
+};
+
+const AFX_DLGTEMPLATE kMemory = {
+    IDD_MEMORY, kModalPopup, 0, 137, 150, u"Speicher Dialog", u"System", 8, kMemoryItems, std::size(kMemoryItems)};
+
+const AFX_DLGITEM kSettingsItems[] = {
+    {u"Edit", u"", IDC_SKIN_FOLDER, 2, 6, 110, 13, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+        0},
+    {u"Button", u"", IDC_BROWSE, 114, 2, 20, 20, kButton, 0},
+    {u"Button", u"", IDC_DELAY_DOWN, 2, 26, 20, 20, kButton, 0},
+    {u"Button", u"Задержка:  98 сек.", IDC_DELAY_TEXT, 23, 26, 90, 20, kButton | WS_DISABLED, 0},
+    {u"Button", u"", IDC_DELAY_UP, 114, 26, 20, 20, kButton, 0},
+    {u"Button", u"Предупреждать перед СР", IDC_WARNING_LABEL, 2, 51, 132, 14, kButton, 0},
+    {u"Button", u"", IDC_WARNING_CHECK, 2, 54, 8, 8, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    {u"Button", u"", IDOK, 2, 127, 20, 20, kButton, 0},
+    {u"Button", u"", IDCANCEL, 114, 127, 20, 20, kButton, 0},
+};
+
+const AFX_DLGTEMPLATE kSettings = {
+    IDD_SETTINGS, kModalPopup, 0, 136, 150, u"Settings", u"System", 8, kSettingsItems, std::size(kSettingsItems)};
+
+const AFX_DLGITEM kFolderBrowserItems[] = {
+    {u"Button", u"", IDOK, 7, 118, 50, 12, kButton, 0},
+    {u"Button", u"", IDCANCEL, 77, 118, 50, 12, kButton, 0},
+};
+
+const AFX_DLGTEMPLATE kFolderBrowser = {IDD_FOLDER_BROWSER, kModalPopup, 0, 134, 137, u"PPC_Tree", u"System", 8,
+    kFolderBrowserItems, std::size(kFolderBrowserItems)};
+
+const AFX_DLGTEMPLATE* const kDialogs[] = {&kAbout, &kForm, &kMemory, &kSettings, &kFolderBrowser};
 
 const AFX_MENUITEM kMenuItems[] = {
     {MF_POPUP, 0, u"&Меню", 0},
@@ -79,6 +128,10 @@ const AFX_ACCELTABLE kAccelTables[] = {{IDR_MAINFRAME, kAccels, std::size(kAccel
 
 const AFX_STRING kStrings[] = {
     {IDR_MAINFRAME, u"Quillet\n\nQuillet\n\n\nQuillet.Document\nQuillet Document"},
+    {IDS_KILL_QUESTION, u"Вы хотите \"убить\" процесс"},
+    {IDS_KILL_FAILED, u"Процесс не был \"убит\"."},
+    {IDS_NO_FILE, u"Не выбран файл."},
+    {IDS_NO_FILES_OR_FOLDERS, u"Не выбраны файлы и папки."},
 };
 
 } // namespace

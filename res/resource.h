@@ -4,6 +4,9 @@
 // Templates, menu, accelerators, command-bar bitmap, icon, template string.
 constexpr unsigned IDD_ABOUTBOX = 100;
 constexpr unsigned IDD_QUILLET_FORM = 101;
+constexpr unsigned IDD_MEMORY = 155;
+constexpr unsigned IDD_SETTINGS = 157;
+constexpr unsigned IDD_FOLDER_BROWSER = 166;
 constexpr unsigned IDR_MAINFRAME = 128;
 
 // Controls of the monitor form.
@@ -30,6 +33,36 @@ constexpr unsigned IDC_ABOUT_ICON = 1016;
 constexpr unsigned IDC_ABOUT_CREDIT = 1020;
 constexpr unsigned IDC_ABOUT_NOTICE = 1021;
 constexpr unsigned IDC_ABOUT_VERSION = 1022;
+
+// Controls of the memory dialog: the task list, its two buttons, and the
+// icon, text and bar of each volume row.
+constexpr unsigned IDC_KILL_TASK = 1000;
+constexpr unsigned IDC_REFRESH_TASKS = 1001;
+constexpr unsigned IDC_VOLUME_BAR1 = 1003;
+constexpr unsigned IDC_VOLUME_BAR3 = 1004;
+constexpr unsigned IDC_VOLUME_BAR2 = 1005;
+constexpr unsigned IDC_VOLUME_ICON2 = 1016;
+constexpr unsigned IDC_VOLUME_ICON3 = 1017;
+constexpr unsigned IDC_VOLUME_ICON1 = 1018;
+constexpr unsigned IDC_VOLUME_TEXT1 = 1019;
+constexpr unsigned IDC_VOLUME_TEXT3 = 1020;
+constexpr unsigned IDC_VOLUME_TEXT2 = 1021;
+constexpr unsigned IDC_TASK_LIST = 1025;
+
+// Controls of the settings dialog (OK and Cancel are IDOK and IDCANCEL).
+constexpr unsigned IDC_BROWSE = 1002;
+constexpr unsigned IDC_DELAY_DOWN = 1016;
+constexpr unsigned IDC_DELAY_TEXT = 1020;
+constexpr unsigned IDC_DELAY_UP = 1021;
+constexpr unsigned IDC_SKIN_FOLDER = 1026;
+constexpr unsigned IDC_WARNING_CHECK = 1033;
+constexpr unsigned IDC_WARNING_LABEL = 1034;
+
+// Messages of the string table: the task list and the folder browser.
+constexpr unsigned IDS_KILL_QUESTION = 61204;
+constexpr unsigned IDS_KILL_FAILED = 61205;
+constexpr unsigned IDS_NO_FILE = 61207;
+constexpr unsigned IDS_NO_FILES_OR_FOLDERS = 61208;
 
 // Commands of the command bar and its menu.
 constexpr unsigned ID_ABOUT_TOOL = 32773;

@@ -1,5 +1,7 @@
 // What the level bar paints, pixel by pixel, and the image button's label formats.
+#include "framework/imagelist_p.h"
 #include "monitor_fixture.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -84,6 +86,44 @@ TEST(ImageButtonLabel, FormatsFromAlignment)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CImageButton::LabelFormat(c.h, c.v), c.format) << c.h << "," << c.v;
+}
+
+} // namespace
+
+namespace {
+
+TEST(ImageList, CutsBitmapsAndTakesIcons)
+{
+    struct Case {
+        const char* name;
+        int cx;
+        COLORREF mask;
+        int count;
+    };
+    // The command-bar strip: four images of 16 × 16.
+    const Case cases[] = {
+        {"FourImagesOfSixteen", 16, CLR_NONE, 4},
+        {"NarrowerRemainderDropped", 20, CLR_NONE, 3},
+        {"MaskColourKeepsTheCount", 16, RGB(255, 0, 255), 4},
+    };
+    for (const Case& c : cases) {
+        CImageList list;
+        ASSERT_TRUE(list.Create(IDR_MAINFRAME, c.cx, 0, c.mask)) << c.name;
+        EXPECT_EQ(list.GetImageCount(), c.count) << c.name;
+    }
+    CImageList missing;
+    EXPECT_FALSE(missing.Create(9999, 16, 0, CLR_NONE));
+    EXPECT_EQ(LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(9999)), nullptr);
+
+    CImageList icons;
+    ASSERT_TRUE(icons.Create(16, 16, ILC_MASK, 1, 0));
+    HICON__ big{QImage(32, 32, QImage::Format_ARGB32)};
+    EXPECT_EQ(icons.Add(&big), 0);
+    EXPECT_EQ(icons.Add(&big), 1);
+    EXPECT_EQ(icons.Replace(0, &big), 0);
+    EXPECT_EQ(icons.Replace(2, &big), -1) << "no image 2 to replace";
+    EXPECT_EQ(icons.GetImageCount(), 2);
+    EXPECT_EQ(AfxImageListIcon(icons, 1).availableSizes().value(0), QSize(16, 16)) << "icons take the list's size";
 }
 
 } // namespace

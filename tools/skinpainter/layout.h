@@ -16,9 +16,6 @@ public:
     bool vga() const { return m_vga; }
     // Pixels per normal-screen pixel: strokes, radii and gaps scale with it.
     double s() const { return m_vga ? 2.0 : 1.0; }
-    // True when the template is not in the program's resources yet and the
-    // painter's own copy of its rectangles was used.
-    bool fromOwnTable() const { return m_ownTable; }
 
     QRectF rect(unsigned id) const;
     QRectF unite(std::initializer_list<unsigned> ids) const;
@@ -28,6 +25,5 @@ public:
 private:
     QSize m_size;
     bool m_vga;
-    bool m_ownTable = false;
     std::map<unsigned, QRectF> m_rects;
 };

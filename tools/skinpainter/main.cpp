@@ -29,8 +29,6 @@ std::vector<Output> DrawAll()
             Sheet sheet(screen.templateId, vga);
             const QString name = QString::number(screen.number) + (vga ? "_VGA" : "");
             out.push_back({"skins/Default/" + name + ".png", PaintScreen(screen, sheet), {}});
-            if (sheet.fromOwnTable() && !vga)
-                std::fprintf(stderr, "template %u: rectangles from the painter's own table\n", screen.templateId);
         }
     }
     out.push_back({"skins/Default/QSet.ini", {}, ColourFileText()});
