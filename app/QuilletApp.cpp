@@ -16,8 +16,8 @@ BOOL CQuilletApp::InitInstance()
 {
     SetRegistryKey(u"Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CMainFrame),
-        RUNTIME_CLASS(CQuilletView)));
+    AddDocTemplate(new CSingleDocTemplate(
+        IDR_MAINFRAME, RUNTIME_CLASS(CQuilletDoc), RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CQuilletView)));
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);

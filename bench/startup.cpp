@@ -53,8 +53,7 @@ bool RunOnce(const std::string& program, Sample& sample)
     return text.find("painted: ") != std::string::npos;
 }
 
-template <typename T>
-T Median(std::vector<T> v)
+template <typename T> T Median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];

@@ -5,8 +5,7 @@
 
 #include "platform/types.h"
 
-template <typename TYPE>
-class CArray {
+template <typename TYPE> class CArray {
 public:
     int GetSize() const { return int(m_items.size()); }
     void SetSize(int nNewSize) { m_items.resize(size_t(nNewSize > 0 ? nNewSize : 0)); }

@@ -13,7 +13,6 @@ constexpr DWORD BS_OWNERDRAW = 0xB;
 constexpr DWORD BS_TYPEMASK = 0xF;
 constexpr DWORD BS_MULTILINE = 0x2000;
 
-
 class CButton : public CWnd {
 public:
     // The owner-draw hook; the record carries the context and the rectangle.

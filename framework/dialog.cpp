@@ -90,8 +90,8 @@ BOOL CDialog::CreateFromTemplate()
     HWND h = AfxCreateWindowHandle(AFX_WNDCLASS_DIALOG, m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
         pTemplate->dwStyle, pTemplate->dwExStyle, 0, pTemplate->lpszTitle);
     h->widget->setWindowTitle(QString::fromUtf16(pTemplate->lpszTitle ? pTemplate->lpszTitle : u""));
-    static_cast<AfxDialog*>(h->window)->Layout(AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy),
-        pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN);
+    static_cast<AfxDialog*>(h->window)->Layout(
+        AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy), pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN);
     h->pWnd = this;
     m_hWnd = h;
     AfxCreateTemplateControls(this, pTemplate);

@@ -35,8 +35,8 @@ void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
         return;
     for (size_t i = 0; i < pTemplate->nItems; ++i) {
         const AFX_DLGITEM& item = pTemplate->pItems[i];
-        HWND h = AfxCreateWindowHandle(item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle,
-            item.nID, item.lpszText);
+        HWND h = AfxCreateWindowHandle(
+            item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
         const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
         h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
         h->widget->setVisible(item.dwStyle & WS_VISIBLE);

@@ -54,8 +54,8 @@ void CDocument::RemoveView(CView* pView)
     }
 }
 
-CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
-    const CRuntimeClass* pViewClass)
+CDocTemplate::CDocTemplate(
+    UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
 {
 }

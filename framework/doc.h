@@ -16,8 +16,7 @@ struct CRuntimeClass {
     CObject* CreateObject() const { return m_pfnCreateObject(); }
 };
 
-template <typename T>
-const CRuntimeClass* AfxRuntimeClassOf()
+template <typename T> const CRuntimeClass* AfxRuntimeClassOf()
 {
     static const CRuntimeClass rc{[]() -> CObject* { return new T; }};
     return &rc;
@@ -26,7 +25,7 @@ const CRuntimeClass* AfxRuntimeClassOf()
 
 class CArchive {
 public:
-    explicit CArchive(bool bStoring) : m_bStoring(bStoring) {}
+    explicit CArchive(bool bStoring) : m_bStoring(bStoring) { }
     bool IsStoring() const { return m_bStoring; }
     bool IsLoading() const { return !m_bStoring; }
 

@@ -70,20 +70,19 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT)
             const int key = QtKey(a.key);
             if (!key)
                 continue;
-            const int mods = ((a.fVirt & FCONTROL) ? int(Qt::CTRL) : 0) | ((a.fVirt & FSHIFT) ? int(Qt::SHIFT) : 0)
-                | ((a.fVirt & FALT) ? int(Qt::ALT) : 0);
+            const int mods = ((a.fVirt & FCONTROL) ? int(Qt::CTRL) : 0) | ((a.fVirt & FSHIFT) ? int(Qt::SHIFT) : 0) |
+                ((a.fVirt & FALT) ? int(Qt::ALT) : 0);
             auto* shortcut = new QShortcut(QKeySequence(mods | key), w);
             const UINT nID = a.cmd;
             HWND hFrame = m_hWnd;
-            QObject::connect(shortcut, &QShortcut::activated, w, [hFrame, nID] {
-                ::SendMessage(hFrame, WM_COMMAND, MAKEWPARAM(WORD(nID), 1), 0);
-            });
+            QObject::connect(shortcut, &QShortcut::activated, w,
+                [hFrame, nID] { ::SendMessage(hFrame, WM_COMMAND, MAKEWPARAM(WORD(nID), 1), 0); });
         }
     }
     if (m_pCreateContext && m_pCreateContext->m_pNewViewClass) {
         auto* pView = dynamic_cast<CView*>(m_pCreateContext->m_pNewViewClass->CreateObject());
-        if (!pView
-            || !pView->Create(AFX_WNDCLASS_GENERIC, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, this,
+        if (!pView ||
+            !pView->Create(AFX_WNDCLASS_GENERIC, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 0, 0}, this,
                 AFX_IDW_PANE_FIRST, m_pCreateContext)) {
             delete pView;
             return -1;

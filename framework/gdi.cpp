@@ -130,8 +130,8 @@ BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect)
 {
     if (!lpRect || m_hObject)
         return FALSE;
-    m_hObject = new HRGN__{QRegion(QRect(QPoint(lpRect->left, lpRect->top),
-        QPoint(lpRect->right - 1, lpRect->bottom - 1)))};
+    m_hObject = new HRGN__{
+        QRegion(QRect(QPoint(lpRect->left, lpRect->top), QPoint(lpRect->right - 1, lpRect->bottom - 1)))};
     return TRUE;
 }
 

@@ -28,9 +28,9 @@ using LPPOINT = POINT*;
 
 class CRect : public RECT {
 public:
-    CRect() : RECT{0, 0, 0, 0} {}
-    CRect(LONG l, LONG t, LONG r, LONG b) : RECT{l, t, r, b} {}
-    CRect(const RECT& r) : RECT(r) {}
+    CRect() : RECT{0, 0, 0, 0} { }
+    CRect(LONG l, LONG t, LONG r, LONG b) : RECT{l, t, r, b} { }
+    CRect(const RECT& r) : RECT(r) { }
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     operator LPRECT() { return this; }

@@ -76,12 +76,11 @@ AfxWindow* AfxNewPlainWindow(QWidget* parent, DWORD)
     return new AfxWindowWidget<QWidget>(parent);
 }
 
-HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID,
-    LPCWSTR lpszText)
+HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID, LPCWSTR lpszText)
 {
     const std::u16string_view name = lpszClassName ? lpszClassName : u"";
-    const auto* cls = std::find_if(std::begin(kClasses), std::end(kClasses),
-        [&](const AfxWindowClass& c) { return c.name == name; });
+    const auto* cls = std::find_if(
+        std::begin(kClasses), std::end(kClasses), [&](const AfxWindowClass& c) { return c.name == name; });
     QWidget* parent = AfxWidget(hParent);
     AfxWindow* window = cls != std::end(kClasses) ? cls->create(parent, style) : AfxNewPlainWindow(parent, style);
     HWND h = window->Handle();

@@ -84,10 +84,9 @@ void AfxSaveSnapshotIfDue(HWND hWnd);
 // posted messages, paints, timers and the window manager's close button.
 // Classes that the toolkit paints (item views, edit fields) override
 // paintEvent once more, to the toolkit's.
-template <typename Base>
-class AfxWindowWidget : public Base, public AfxWindow {
+template <typename Base> class AfxWindowWidget : public Base, public AfxWindow {
 public:
-    explicit AfxWindowWidget(QWidget* parent) : Base(parent), AfxWindow(this) {}
+    explicit AfxWindowWidget(QWidget* parent) : Base(parent), AfxWindow(this) { }
 
 protected:
     bool event(QEvent* e) override
@@ -138,8 +137,7 @@ protected:
 
 // Window classes by name; each class's widget is made by its own file.
 // Unknown names make plain windows.
-HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID,
-    LPCWSTR lpszText);
+HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID, LPCWSTR lpszText);
 
 // The class makers, one per file.
 AfxWindow* AfxNewPlainWindow(QWidget* parent, DWORD style);

@@ -40,7 +40,8 @@ AFX_MESSAGEBOX_HOOK AfxSetMessageBoxHook(AFX_MESSAGEBOX_HOOK hook)
 int AfxShowMessageBox(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
 {
     if (Hook())
-        return Hook()(AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(lpszCaption ? lpszCaption : u"Error"), nType});
+        return Hook()(
+            AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(lpszCaption ? lpszCaption : u"Error"), nType});
 
     QWidget* owner = AfxWidget(hWndOwner);
     QMessageBox box(IconOf(nType), QString::fromUtf16(lpszCaption ? lpszCaption : u"Error"),

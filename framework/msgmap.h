@@ -3,8 +3,8 @@
 // that call the member, so every entry is type-checked.
 #pragma once
 
-#include "platform/types.h"
 #include "framework/messages.h"
+#include "platform/types.h"
 
 class CCmdTarget;
 

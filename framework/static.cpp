@@ -17,8 +17,8 @@ public:
         if (m_hwnd.painter) {
             HDC__ dc;
             AfxPaintControlBackground(&m_hwnd, dc);
-            dc.painter->drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                QString::fromStdU16String(m_hwnd.text));
+            dc.painter->drawText(
+                rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdU16String(m_hwnd.text));
         }
         result = 0;
         return true;

@@ -5,5 +5,4 @@
 
 inline constexpr WCHAR AFX_WNDCLASS_STATIC[] = u"Static";
 
-class CStatic : public CWnd {
-};
+class CStatic : public CWnd { };

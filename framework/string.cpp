@@ -95,4 +95,3 @@ BOOL CString::LoadString(UINT nID)
     m_str = text ? text : u"";
     return text != nullptr;
 }
-

@@ -9,9 +9,9 @@
 class CString {
 public:
     CString() = default;
-    CString(LPCWSTR psz) : m_str(psz ? psz : u"") {}
-    CString(LPCWSTR pch, int nLength) : m_str(pch ? std::u16string(pch, size_t(nLength > 0 ? nLength : 0)) : u"") {}
-    CString(std::u16string str) : m_str(std::move(str)) {}
+    CString(LPCWSTR psz) : m_str(psz ? psz : u"") { }
+    CString(LPCWSTR pch, int nLength) : m_str(pch ? std::u16string(pch, size_t(nLength > 0 ? nLength : 0)) : u"") { }
+    CString(std::u16string str) : m_str(std::move(str)) { }
     // Zero-terminated bytes in the device's code page (Cyrillic, 1251), as
     // the program carries its Russian texts.
     explicit CString(LPCSTR pszAnsi);

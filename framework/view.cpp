@@ -1,8 +1,8 @@
 #include "framework/view.h"
 
 #include "framework/dlgunits.h"
-#include "framework/resources.h"
 #include "framework/hwnd_p.h"
+#include "framework/resources.h"
 
 void CView::OnInitialUpdate()
 {
@@ -37,8 +37,8 @@ BOOL CFormView::PreCreateWindow(CREATESTRUCT& cs)
     return CView::PreCreateWindow(cs);
 }
 
-BOOL CFormView::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-    CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CFormView::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+    UINT nID, CCreateContext* pContext)
 {
     if (!CView::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
         return FALSE;

@@ -22,7 +22,7 @@ protected:
 
 class CFormView : public CView {
 public:
-    explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
+    explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) { }
     BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
         UINT nID, CCreateContext* pContext = nullptr) override;
     void OnInitialUpdate() override;

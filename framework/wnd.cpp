@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/app.h"
-#include "framework/msgbox.h"
 #include "framework/hwnd_p.h"
+#include "framework/msgbox.h"
 
 struct AfxWindowAccess {
     static void MarkTemporary(CWnd& wnd) { wnd.m_bTemporary = true; }
@@ -38,12 +38,11 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return IsWindow(hWnd) ? hWnd->pWnd : nullptr;
 }
 
-
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
     CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    CREATESTRUCT cs{lpParam, pParentWnd ? pParentWnd->m_hWnd : nullptr, rect.bottom - rect.top,
-        rect.right - rect.left, rect.top, rect.left, dwStyle, lpszWindowName, lpszClassName, dwExStyle};
+    CREATESTRUCT cs{lpParam, pParentWnd ? pParentWnd->m_hWnd : nullptr, rect.bottom - rect.top, rect.right - rect.left,
+        rect.top, rect.left, dwStyle, lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs))
         return FALSE;
     HWND h = AfxCreateWindowHandle(cs.lpszClass, cs.hwndParent, cs.style, cs.dwExStyle, nID, cs.lpszName);
@@ -201,7 +200,8 @@ void CWnd::GetWindowText(CString& rString) const
 {
     const int n = GetWindowTextLength();
     std::u16string buffer(size_t(n) + 1, u'\0');
-    const auto copied = ::SendMessage(m_hWnd, WM_GETTEXT, WPARAM(buffer.size()), reinterpret_cast<LPARAM>(buffer.data()));
+    const auto copied = ::SendMessage(
+        m_hWnd, WM_GETTEXT, WPARAM(buffer.size()), reinterpret_cast<LPARAM>(buffer.data()));
     buffer.resize(size_t(copied > 0 ? copied : 0));
     rString = CString(std::move(buffer));
 }
@@ -235,8 +235,8 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
         return;
     const int border = AfxBorder(m_hWnd);
     const QPoint origin = w->mapToGlobal(QPoint(border, border));
-    *lpRect = RECT{lpRect->left - origin.x(), lpRect->top - origin.y(), lpRect->right - origin.x(),
-        lpRect->bottom - origin.y()};
+    *lpRect = RECT{
+        lpRect->left - origin.x(), lpRect->top - origin.y(), lpRect->right - origin.x(), lpRect->bottom - origin.y()};
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)

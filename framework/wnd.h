@@ -96,7 +96,7 @@ public:
     // back; the default looks for a reflected entry in the control's map.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Called once the window is gone; frames and views delete themselves here.
-    virtual void PostNcDestroy() {}
+    virtual void PostNcDestroy() { }
 
 protected:
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -134,8 +134,7 @@ CWnd* AfxGetMainWnd();
 
 // Calls a window's OnCtlColor for a control's colour request; used by the
 // message map entry.
-template <typename T>
-LRESULT AfxCallCtlColor(T* pThis, WPARAM wParam, LPARAM lParam, UINT nCtlColor)
+template <typename T> LRESULT AfxCallCtlColor(T* pThis, WPARAM wParam, LPARAM lParam, UINT nCtlColor)
 {
     CDC dc;
     dc.Attach(reinterpret_cast<HDC>(wParam));

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const CString strText = SkinTextFromBytes(bytes.c_str());
-    for (LPCWSTR key : {u"MainTextColor", u"BarTextColor", u"BarBackColor", u"BarNormalColor", u"BarLowColor",
-             u"BarCriticalColor"}) {
+    for (LPCWSTR key :
+        {u"MainTextColor", u"BarTextColor", u"BarBackColor", u"BarNormalColor", u"BarLowColor", u"BarCriticalColor"}) {
         COLORREF clr = 0xFF000000;
         const int result = ReadSkinColour(strText, key, clr);
         if ((result == 0) != (clr <= 0x00FFFFFF) || result < 0 || result > 4)

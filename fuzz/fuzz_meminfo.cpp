@@ -9,8 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const MEMORYSTATUS status =
-        MemoryStatusFromMeminfo(std::string_view(reinterpret_cast<const char*>(data), size));
+    const MEMORYSTATUS status = MemoryStatusFromMeminfo(std::string_view(reinterpret_cast<const char*>(data), size));
     if (status.dwAvailPhys > status.dwTotalPhys || status.dwAvailPageFile > status.dwTotalPageFile ||
         status.dwMemoryLoad > 100)
         std::abort();

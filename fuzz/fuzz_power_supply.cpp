@@ -24,7 +24,7 @@ std::string_view Next(std::string_view& text, std::string_view separator)
 bool KnownFlag(BYTE flag)
 {
     return flag == BATTERY_FLAG_HIGH || flag == BATTERY_FLAG_LOW || flag == BATTERY_FLAG_CRITICAL ||
-           flag == BATTERY_FLAG_CHARGING || flag == BATTERY_FLAG_NO_BATTERY || flag == BATTERY_FLAG_UNKNOWN;
+        flag == BATTERY_FLAG_CHARGING || flag == BATTERY_FLAG_NO_BATTERY || flag == BATTERY_FLAG_UNKNOWN;
 }
 
 bool KnownPercent(BYTE percent)
@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::string_view files = Next(text, "\n\n");
         PowerSupply supply;
         for (std::string* field : {&supply.name, &supply.type, &supply.scope, &supply.present, &supply.status,
-                                   &supply.capacity, &supply.capacity_level, &supply.energy_now,
-                                   &supply.energy_full, &supply.charge_now, &supply.charge_full, &supply.online})
+                 &supply.capacity, &supply.capacity_level, &supply.energy_now, &supply.energy_full, &supply.charge_now,
+                 &supply.charge_full, &supply.online})
             *field = std::string(Next(files, "\n"));
         supplies.push_back(std::move(supply));
     }

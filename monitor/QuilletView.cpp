@@ -84,8 +84,9 @@ void CQuilletView::OnInitialUpdate()
     m_strProgramFolder = strModule.Left(nLast + 1);
 
     const CString strSkinPath = ReadSettings();
-    m_strSkinFolder = strSkinPath.IsEmpty() ? m_strProgramFolder + u"Skins" + CString(std::u16string(1, PATH_SEPARATOR)) + u"Default"
-                                            : strSkinPath;
+    m_strSkinFolder = strSkinPath.IsEmpty()
+        ? m_strProgramFolder + u"Skins" + CString(std::u16string(1, PATH_SEPARATOR)) + u"Default"
+        : strSkinPath;
 
     m_strColourFile = ReadSkinTextFile(m_strSkinFolder + CString(std::u16string(1, PATH_SEPARATOR)) + u"QSet.ini");
     ReadSkinImageType(m_strColourFile, m_strImageExt);

@@ -74,7 +74,7 @@ public:
     void OnPaint();
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
-    void OnNothing() {}
+    void OnNothing() { }
     void OnKeepOpen();
     void OnNextMemoryText();
     void OnNextStorageText();

@@ -16,7 +16,7 @@ using PULARGE_INTEGER = ULARGE_INTEGER*;
 // system when it is null. Null output pointers are skipped. On failure returns
 // FALSE and sets every given output to 0.
 BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAvailableToCaller,
-                         PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes);
+    PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes);
 
 // Byte counts of a file system, saturated at 2^64 - 1.
 struct DiskSpace {
@@ -27,5 +27,4 @@ struct DiskSpace {
 
 // The byte counts from the file system's block counts: all blocks, free
 // blocks, blocks free to unprivileged users, and the block size.
-DiskSpace DiskSpaceFromBlocks(ULONGLONG blocks, ULONGLONG freeBlocks, ULONGLONG availableBlocks,
-                              ULONGLONG blockSize);
+DiskSpace DiskSpaceFromBlocks(ULONGLONG blocks, ULONGLONG freeBlocks, ULONGLONG availableBlocks, ULONGLONG blockSize);

@@ -18,12 +18,12 @@ constexpr LONG ERROR_DISK_FULL = 112;
 constexpr LONG ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_NO_MORE_ITEMS = 259;
-constexpr LONG ERROR_MR_MID_NOT_FOUND = 317;  // no message text for the code
-constexpr LONG ERROR_BADDB = 1009;            // the store file is not a registry database
-constexpr LONG ERROR_CANTOPEN = 1011;         // the store file cannot be opened or created
+constexpr LONG ERROR_MR_MID_NOT_FOUND = 317; // no message text for the code
+constexpr LONG ERROR_BADDB = 1009;           // the store file is not a registry database
+constexpr LONG ERROR_CANTOPEN = 1011;        // the store file cannot be opened or created
 constexpr LONG ERROR_CANTREAD = 1012;
 constexpr LONG ERROR_CANTWRITE = 1013;
-constexpr LONG ERROR_KEY_DELETED = 1018;      // the handle's key was deleted meanwhile
+constexpr LONG ERROR_KEY_DELETED = 1018; // the handle's key was deleted meanwhile
 constexpr LONG ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 
 // Set on codes that are not the platform's own; here: errno values.
@@ -47,6 +47,6 @@ constexpr DWORD LANG_USER_DEFAULT = 0x400;
 // the last error set (ERROR_MR_MID_NOT_FOUND for a code without text).
 // Message inserts are not supported: Arguments is ignored.
 DWORD FormatMessageW(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId, LPWSTR lpBuffer,
-                     DWORD nSize, va_list* Arguments);
+    DWORD nSize, va_list* Arguments);
 // Frees a buffer FormatMessageW allocated; null is accepted. Returns null.
 HLOCAL LocalFree(HLOCAL hMem);

@@ -18,8 +18,8 @@ using BSTR = OLECHAR*;
 
 struct SYSTEMTIME {
     WORD wYear;
-    WORD wMonth;      // 1 to 12
-    WORD wDayOfWeek;  // 0 is Sunday
+    WORD wMonth;     // 1 to 12
+    WORD wDayOfWeek; // 0 is Sunday
     WORD wDay;
     WORD wHour;
     WORD wMinute;
@@ -30,18 +30,24 @@ struct SYSTEMTIME {
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057);
 constexpr HRESULT E_OUTOFMEMORY = HRESULT(0x8007000E);
-constexpr HRESULT DISP_E_TYPEMISMATCH = HRESULT(0x80020005);  // the text is not a date
-constexpr HRESULT DISP_E_OVERFLOW = HRESULT(0x8002000A);      // a date outside the DATE range
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr HRESULT DISP_E_TYPEMISMATCH = HRESULT(0x80020005); // the text is not a date
+constexpr HRESULT DISP_E_OVERFLOW = HRESULT(0x8002000A);     // a date outside the DATE range
+constexpr bool SUCCEEDED(HRESULT hr)
+{
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr)
+{
+    return hr < 0;
+}
 
 // Every locale id means the user's locale (the toolkit's default locale,
 // from LC_ALL, LC_TIME or LANG unless the program chose another).
 constexpr LCID LOCALE_USER_DEFAULT = 0x400;
 constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x800;
 
-constexpr ULONG VAR_TIMEVALUEONLY = 0x1;  // leave out the date
-constexpr ULONG VAR_DATEVALUEONLY = 0x2;  // leave out the time of day
+constexpr ULONG VAR_TIMEVALUEONLY = 0x1; // leave out the date
+constexpr ULONG VAR_DATEVALUEONLY = 0x2; // leave out the time of day
 // This platform's own: VarBstrFromDate writes ISO 8601 (2024-03-05T14:30:00)
 // instead of the locale's format. VarDateFromStr reads both regardless.
 constexpr ULONG VAR_ISO8601 = 0x01000000;

@@ -8,9 +8,9 @@
 #include "platform/types.h"
 
 struct SYSTEM_POWER_STATUS_EX {
-    BYTE ACLineStatus;         // AC_LINE_*
-    BYTE BatteryFlag;          // one BATTERY_FLAG_* value
-    BYTE BatteryLifePercent;   // 0..100, BATTERY_PERCENTAGE_UNKNOWN if unknown
+    BYTE ACLineStatus;       // AC_LINE_*
+    BYTE BatteryFlag;        // one BATTERY_FLAG_* value
+    BYTE BatteryLifePercent; // 0..100, BATTERY_PERCENTAGE_UNKNOWN if unknown
     BYTE Reserved1;
     DWORD BatteryLifeTime;     // seconds, BATTERY_LIFE_UNKNOWN if unknown
     DWORD BatteryFullLifeTime; // seconds, BATTERY_LIFE_UNKNOWN if unknown
@@ -53,9 +53,9 @@ struct PowerSupply {
     std::string capacity_level{}; // "Full", "High", "Normal", "Low", "Critical", ...
     std::string energy_now{};     // µWh
     std::string energy_full{};
-    std::string charge_now{};     // µAh
+    std::string charge_now{}; // µAh
     std::string charge_full{};
-    std::string online{};         // "1" or "0" for a mains or USB supply
+    std::string online{}; // "1" or "0" for a mains or USB supply
 };
 
 // The record that the given supplies add up to, in any order; never fails.

@@ -46,14 +46,35 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
 {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c)
+{
+    return BYTE(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c)
+{
+    return BYTE((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c)
+{
+    return BYTE((c >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(UINT_PTR v) { return WORD(v & 0xFFFF); }
-constexpr WORD HIWORD(UINT_PTR v) { return WORD((v >> 16) & 0xFFFF); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return LPARAM(DWORD(lo) | (DWORD(hi) << 16)); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return WPARAM(DWORD(lo) | (DWORD(hi) << 16)); }
+constexpr WORD LOWORD(UINT_PTR v)
+{
+    return WORD(v & 0xFFFF);
+}
+constexpr WORD HIWORD(UINT_PTR v)
+{
+    return WORD((v >> 16) & 0xFFFF);
+}
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi)
+{
+    return LPARAM(DWORD(lo) | (DWORD(hi) << 16));
+}
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi)
+{
+    return WPARAM(DWORD(lo) | (DWORD(hi) << 16));
+}
 
 constexpr DWORD MAX_PATH = 260;
 

@@ -2,11 +2,11 @@
 // the string table.
 #include <iterator>
 
-#include "framework/messages.h"
 #include "framework/button.h"
 #include "framework/checkbox.h"
 #include "framework/edit.h"
 #include "framework/listview.h"
+#include "framework/messages.h"
 #include "framework/progress.h"
 #include "framework/resources.h"
 #include "res/resource.h"
@@ -47,13 +47,13 @@ const AFX_DLGITEM kAboutItems[] = {
     {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kButton | BS_MULTILINE, 0},
 };
 
-const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, kModalPopup, WS_EX_CAPTIONOKBTN,
-    125, 145, u"About Quillet", u"System", 8, kAboutItems, std::size(kAboutItems)};
+const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, kModalPopup, WS_EX_CAPTIONOKBTN, 125, 145, u"About Quillet", u"System", 8,
+    kAboutItems, std::size(kAboutItems)};
 
 const AFX_DLGITEM kMemoryItems[] = {
     {u"SysListView32", u"List1", IDC_TASK_LIST, 2, 3, 106, 46,
-        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS
-            | LVS_SHAREIMAGELISTS,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+            LVS_SHAREIMAGELISTS,
         0},
     {u"Button", u"", IDC_REFRESH_TASKS, 112, 3, 21, 20, kButton, 0},
     {u"Button", u"", IDC_KILL_TASK, 112, 29, 21, 20, kButton | BS_MULTILINE, 0},
@@ -72,8 +72,7 @@ const AFX_DLGTEMPLATE kMemory = {
     IDD_MEMORY, kModalPopup, 0, 137, 150, u"Speicher Dialog", u"System", 8, kMemoryItems, std::size(kMemoryItems)};
 
 const AFX_DLGITEM kSettingsItems[] = {
-    {u"Edit", u"", IDC_SKIN_FOLDER, 2, 6, 110, 13, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-        0},
+    {u"Edit", u"", IDC_SKIN_FOLDER, 2, 6, 110, 13, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0},
     {u"Button", u"", IDC_BROWSE, 114, 2, 20, 20, kButton, 0},
     {u"Button", u"", IDC_DELAY_DOWN, 2, 26, 20, 20, kButton, 0},
     {u"Button", u"Задержка:  98 сек.", IDC_DELAY_TEXT, 23, 26, 90, 20, kButton | WS_DISABLED, 0},
@@ -136,6 +135,5 @@ const AFX_STRING kStrings[] = {
 
 } // namespace
 
-const AFX_RESOURCES afxResources = {
-    kDialogs, std::size(kDialogs), kMenus, std::size(kMenus), kAccelTables, std::size(kAccelTables), kStrings,
-    std::size(kStrings)};
+const AFX_RESOURCES afxResources = {kDialogs, std::size(kDialogs), kMenus, std::size(kMenus), kAccelTables,
+    std::size(kAccelTables), kStrings, std::size(kStrings)};

@@ -25,8 +25,8 @@ void CLevelBar::SetText(LPCWSTR lpszText, BOOL bRedraw)
 
 RECT CLevelBar::SpanRect(const BarPaintInfo& info, const BarSpan& span)
 {
-    return RECT{info.rcClient.left + span.nStart, info.rcClient.top, info.rcClient.left + span.nEnd,
-        info.rcClient.bottom};
+    return RECT{
+        info.rcClient.left + span.nStart, info.rcClient.top, info.rcClient.left + span.nEnd, info.rcClient.bottom};
 }
 
 void CLevelBar::OnPaint()

@@ -2,8 +2,8 @@
 // position, and a line of text over the whole bar.
 #pragma once
 
-#include "framework/progress.h"
 #include "framework/gdi.h"
+#include "framework/progress.h"
 
 class CLevelBar : public CProgressCtrl {
 public:

@@ -19,8 +19,7 @@ BEGIN_MESSAGE_MAP(CSkinAboutDlg, CDialog)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CSkinAboutDlg::CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder,
-    CWnd* pParent)
+CSkinAboutDlg::CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent)
     : CDialog(IDD_ABOUTBOX, pParent), m_clrText(clrText), m_strImageExt(strImageExt), m_strSkinFolder(strSkinFolder)
 {
 }

@@ -6,8 +6,7 @@
 
 class CSkinAboutDlg : public CDialog {
 public:
-    CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder,
-        CWnd* pParent = nullptr);
+    CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent = nullptr);
     ~CSkinAboutDlg() override;
 
     BOOL OnInitDialog() override;

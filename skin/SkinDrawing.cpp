@@ -19,7 +19,8 @@ void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
 
 void CreateSkinFont(CFont& font, int nHeight)
 {
-    font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY, FF_SCRIPT | VARIABLE_PITCH, u"Tahoma");
+    font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY,
+        FF_SCRIPT | VARIABLE_PITCH, u"Tahoma");
 }
 
 void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont)

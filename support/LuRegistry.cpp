@@ -5,9 +5,9 @@
 
 namespace {
 
-constexpr DWORD kNameChars = 260;  // room for enumerated names, terminator included
+constexpr DWORD kNameChars = 260; // room for enumerated names, terminator included
 
-}  // namespace
+} // namespace
 
 CLuRegistry::CLuRegistry(HKEY hRoot, LPCWSTR pszSubKey, BOOL bCreate)
     : m_bExisted(FALSE), m_hKey(nullptr), m_dwDisposition(0), m_nEnumIndex(0), m_strSubKey(u"")
@@ -19,7 +19,7 @@ CLuRegistry::CLuRegistry(HKEY hRoot, LPCWSTR pszSubKey, BOOL bCreate)
     m_hKey = nullptr;
     if (bCreate &&
         RegCreateKeyExW(hRoot, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_hKey,
-                        &m_dwDisposition) != ERROR_SUCCESS)
+            &m_dwDisposition) != ERROR_SUCCESS)
         m_hKey = nullptr;
 }
 
@@ -29,8 +29,8 @@ CLuRegistry::CLuRegistry(const CLuRegistry& source)
     if (!source.m_hKey)
         return;
     LPCWSTR subKey = m_strSubKey ? static_cast<LPCWSTR>(m_strSubKey) : u"";
-    if (RegCreateKeyExW(source.m_hKey, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                        &m_hKey, &m_dwDisposition) == ERROR_SUCCESS) {
+    if (RegCreateKeyExW(source.m_hKey, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_hKey,
+            &m_dwDisposition) == ERROR_SUCCESS) {
         m_bExisted = m_dwDisposition == REG_OPENED_EXISTING_KEY;
         return;
     }
@@ -97,15 +97,13 @@ BOOL CLuRegistry::WriteString(LPCWSTR pszName, LPCWSTR pszValue)
     if (!pszValue)
         return FALSE;
     DWORD size = DWORD((WideLength(pszValue) + 1) * sizeof(WCHAR));
-    return RegSetValueExW(m_hKey, pszName, 0, REG_SZ, reinterpret_cast<LPCBYTE>(pszValue), size) ==
-           ERROR_SUCCESS;
+    return RegSetValueExW(m_hKey, pszName, 0, REG_SZ, reinterpret_cast<LPCBYTE>(pszValue), size) == ERROR_SUCCESS;
 }
 
 BOOL CLuRegistry::ReadBinary(LPCWSTR pszName, LPBYTE pData, DWORD& cbData)
 {
     DWORD type = REG_NONE;
-    return RegQueryValueExW(m_hKey, pszName, nullptr, &type, pData, &cbData) == ERROR_SUCCESS &&
-           type == REG_BINARY;
+    return RegQueryValueExW(m_hKey, pszName, nullptr, &type, pData, &cbData) == ERROR_SUCCESS && type == REG_BINARY;
 }
 
 BOOL CLuRegistry::WriteBinary(LPCWSTR pszName, LPCBYTE pData, DWORD cbData)
@@ -150,8 +148,8 @@ BOOL CLuRegistry::KeyExists(LPCWSTR pszSubKey)
 BOOL CLuRegistry::EnumKey(CLuString& strName)
 {
     DWORD size = kNameChars;
-    LONG result = RegEnumKeyExW(m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr,
-                                nullptr, nullptr);
+    LONG result = RegEnumKeyExW(
+        m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr, nullptr, nullptr);
     if (result != ERROR_SUCCESS)
         strName.GetBuffer(0)[0] = 0;
     strName.ReleaseBuffer(-1);
@@ -189,8 +187,8 @@ BOOL CLuRegistry::ValueExists(LPCWSTR pszName)
 BOOL CLuRegistry::EnumValue(CLuString& strName)
 {
     DWORD size = kNameChars;
-    LONG result = RegEnumValueW(m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr,
-                                nullptr, nullptr);
+    LONG result = RegEnumValueW(
+        m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr, nullptr, nullptr);
     // A failed read leaves the buffer as it was; the name must not survive.
     if (result != ERROR_SUCCESS)
         strName.GetBuffer(0)[0] = 0;

@@ -10,8 +10,7 @@
 // Given as ReadDword's default: return it for a missing value but do not store it.
 constexpr DWORD REG_DEFAULT_NO_WRITE = 0xDEF0;
 
-class CLuRegistry
-{
+class CLuRegistry {
 public:
     CLuRegistry(HKEY hRoot, LPCWSTR pszSubKey, BOOL bCreate);
     // Opens or creates m_strSubKey under the source's open key.

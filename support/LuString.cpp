@@ -16,15 +16,27 @@ namespace {
 
 using View = std::u16string_view;
 
-constexpr DWORD kSlack = 16;  // growth beyond the exact need
+constexpr DWORD kSlack = 16; // growth beyond the exact need
 constexpr DWORD kFormatRoom = 2048;
 constexpr DWORD kStringRoom = 1024;
 
-WCHAR LowerAscii(WCHAR c) { return (c >= u'A' && c <= u'Z') ? WCHAR(c + 32) : c; }
-WCHAR UpperAscii(WCHAR c) { return (c >= u'a' && c <= u'z') ? WCHAR(c - 32) : c; }
-bool IsAsciiLetter(WCHAR c) { return LowerAscii(c) >= u'a' && LowerAscii(c) <= u'z'; }
+WCHAR LowerAscii(WCHAR c)
+{
+    return (c >= u'A' && c <= u'Z') ? WCHAR(c + 32) : c;
+}
+WCHAR UpperAscii(WCHAR c)
+{
+    return (c >= u'a' && c <= u'z') ? WCHAR(c - 32) : c;
+}
+bool IsAsciiLetter(WCHAR c)
+{
+    return LowerAscii(c) >= u'a' && LowerAscii(c) <= u'z';
+}
 
-View ViewOf(LPCWSTR text) { return text ? View(text) : View(); }
+View ViewOf(LPCWSTR text)
+{
+    return text ? View(text) : View();
+}
 
 // Compares as _wcsicmp does: both sides folded to lower case (ASCII letters).
 int CompareFolded(View a, View b)
@@ -48,7 +60,7 @@ std::u16string ReplaceAll(View text, View search, View replacement, int* count =
     return out.append(text.substr(std::min(from, text.size())));
 }
 
-}  // namespace
+} // namespace
 
 CLuString::CLuString(LPCWSTR pszText)
 {
@@ -126,7 +138,7 @@ DWORD CLuString::ReleaseBuffer(int n)
 {
     if (!m_pszBuffer || m_nCapacity == 0)
         return 0;
-    DWORD last = m_nCapacity - 1;  // the terminator must fit even if the caller overran the text
+    DWORD last = m_nCapacity - 1; // the terminator must fit even if the caller overran the text
     if (n < 0)
         m_nLength = DWORD(std::find(m_pszBuffer, m_pszBuffer + last, u'\0') - m_pszBuffer);
     else
@@ -264,9 +276,8 @@ void CLuString::MakeUpperAscii()
 
 void CLuString::TitleCase()
 {
-    static constexpr View kMinor[] = {u"a",    u"an",  u"the", u"and",  u"but", u"or",   u"nor",
-                                      u"at",   u"by",  u"for", u"from", u"in",  u"into", u"of",
-                                      u"off",  u"on",  u"onto", u"out", u"to",  u"up",   u"with"};
+    static constexpr View kMinor[] = {u"a", u"an", u"the", u"and", u"but", u"or", u"nor", u"at", u"by", u"for", u"from",
+        u"in", u"into", u"of", u"off", u"on", u"onto", u"out", u"to", u"up", u"with"};
     MakeLowerAscii();
     bool sentenceStart = true;
     for (DWORD i = 0; i < m_nLength;) {
@@ -305,7 +316,7 @@ bool CLuString::EndsWithNoCase(LPCWSTR pszText) const
 {
     View text = ViewOf(pszText);
     return pszText && text.size() <= m_nLength &&
-           CompareFolded(View(m_pszBuffer + m_nLength - text.size(), text.size()), text) == 0;
+        CompareFolded(View(m_pszBuffer + m_nLength - text.size(), text.size()), text) == 0;
 }
 
 int CLuString::Replace(LPCWSTR pszSearch, LPCWSTR pszReplacement)
@@ -440,7 +451,7 @@ CLuString CLuString::LastErrorText()
 {
     LPWSTR text = nullptr;
     FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, GetLastError(),
-                   LANG_USER_DEFAULT, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+        LANG_USER_DEFAULT, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     CLuString result(text);
     LocalFree(text);
     return result;

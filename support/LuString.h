@@ -9,8 +9,7 @@
 
 struct SYSTEMTIME;
 
-class CLuString
-{
+class CLuString {
 public:
     CLuString(LPCWSTR pszText = nullptr);
     CLuString(const CLuString& other);

@@ -20,8 +20,7 @@ std::unique_ptr<CLuRegistry> OpenSettings()
 }
 
 // Each write has a wrapper of its own, closed and deleted right after.
-template <typename Write>
-BOOL WriteOneSetting(Write write)
+template <typename Write> BOOL WriteOneSetting(Write write)
 {
     std::unique_ptr<CLuRegistry> registry = OpenSettings();
     const BOOL written = write(*registry);
@@ -29,7 +28,7 @@ BOOL WriteOneSetting(Write write)
     return written;
 }
 
-}  // namespace
+} // namespace
 
 CLuString ReadSettingsStore(LONG& nAutoCloseSeconds, BOOL& bSoftResetWarning)
 {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "framework/dialog.h"
-#include "framework/msgbox.h"
 #include "framework/hwnd_p.h"
+#include "framework/msgbox.h"
 
 // Runs the event loop until the condition holds or the time is up.
 inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)

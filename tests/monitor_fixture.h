@@ -27,8 +27,7 @@ inline QImage CoordinatePicture(int width, int height)
 
 class MonitorFixture : public testing::Test {
 protected:
-    MonitorFixture()
-        : m_config("XDG_CONFIG_HOME", m_tree.Path("config")), m_screen("QUILLET_SCREEN", "240x320")
+    MonitorFixture() : m_config("XDG_CONFIG_HOME", m_tree.Path("config")), m_screen("QUILLET_SCREEN", "240x320")
     {
         WriteMeminfo(32768, 12288);
         m_tree.Write("skin/QSet.ini", "MainTextColor = (1,2,3);\nBarLowColor = (250,200,0);\n");
@@ -47,7 +46,10 @@ protected:
     void WriteMeminfo(long totalKb, long availableKb)
     {
         m_root.Write("/proc/meminfo",
-            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n").arg(totalKb).arg(availableKb).toStdString());
+            QStringLiteral("MemTotal: %1 kB\nMemFree: 1 kB\nMemAvailable: %2 kB\n")
+                .arg(totalKb)
+                .arg(availableKb)
+                .toStdString());
     }
 
     void AddBattery(const QString& name, const QByteArrayList& files)
@@ -71,8 +73,8 @@ protected:
 
     static void Tap(CWnd& control)
     {
-        control.GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(control.GetDlgCtrlID()), BN_CLICKED),
-            reinterpret_cast<LPARAM>(control.m_hWnd));
+        control.GetParent()->SendMessage(
+            WM_COMMAND, MAKEWPARAM(WORD(control.GetDlgCtrlID()), BN_CLICKED), reinterpret_cast<LPARAM>(control.m_hWnd));
     }
 
     static void Command(UINT nID) { AfxGetMainWnd()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(nID), 0), 0); }

@@ -81,8 +81,17 @@ TEST(ImageButtonLabel, FormatsFromAlignment)
         UINT format;
     };
     const Case cases[] = {
-        {-1, -1, 0x28}, {-1, 0, 0x24}, {-1, 1, 0x20}, {0, -1, 0x29}, {0, 0, 0x25}, {0, 1, 0x21},
-        {1, -1, 0x2A}, {1, 0, 0x26}, {1, 1, 0x22}, {2, 0, 0}, {0, -2, 0},
+        {-1, -1, 0x28},
+        {-1, 0, 0x24},
+        {-1, 1, 0x20},
+        {0, -1, 0x29},
+        {0, 0, 0x25},
+        {0, 1, 0x21},
+        {1, -1, 0x2A},
+        {1, 0, 0x26},
+        {1, 1, 0x22},
+        {2, 0, 0},
+        {0, -2, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CImageButton::LabelFormat(c.h, c.v), c.format) << c.h << "," << c.v;

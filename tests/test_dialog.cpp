@@ -40,7 +40,9 @@ TEST(ModalDialog, EndsAndExchangesData)
         LONG_PTR result;
         int saved;
     };
-    const auto click = [](CDialog* d) { static_cast<QAbstractButton*>(AfxWidget(d->GetDlgItem(1033)->m_hWnd))->click(); };
+    const auto click = [](CDialog* d) {
+        static_cast<QAbstractButton*>(AfxWidget(d->GetDlgItem(1033)->m_hWnd))->click();
+    };
     const Case cases[] = {
         {"CaptionOkSavesTheCheck", 0,
             [&](CDialog* d) {
@@ -67,7 +69,10 @@ TEST(ModalDialog, EndsAndExchangesData)
         CCheckDlg dlg;
         dlg.m_nCheck = c.initial;
         bool ended = false;
-        const AFX_MODAL_HOOK previous = AfxSetModalHook([&](CDialog* d) { c.act(d); ended = true; });
+        const AFX_MODAL_HOOK previous = AfxSetModalHook([&](CDialog* d) {
+            c.act(d);
+            ended = true;
+        });
         EXPECT_EQ(dlg.DoModal(), c.result) << c.name;
         AfxSetModalHook(previous);
         EXPECT_TRUE(ended) << c.name;

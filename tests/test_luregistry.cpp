@@ -9,9 +9,7 @@ namespace {
 
 constexpr LPCWSTR kKey = u"Software\\Quillet\\Test";
 
-class LuRegistryTest : public RegHomeTest
-{
-};
+class LuRegistryTest : public RegHomeTest { };
 
 std::u16string Text(const CLuString& s)
 {
@@ -19,7 +17,7 @@ std::u16string Text(const CLuString& s)
     return buffer ? buffer : u"";
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(LuRegistryTest, CreateFlagCreatesMissingKeyWithoutExistedFlag)
 {
@@ -48,8 +46,7 @@ TEST_F(LuRegistryTest, ReadDwordOfMissingValueWritesDefaultUnlessNoWrite)
 
 TEST_F(LuRegistryTest, ReadDwordByStoredSize)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         std::vector<BYTE> stored;
         DWORD expected;
@@ -102,7 +99,7 @@ TEST_F(LuRegistryTest, BinaryRoundTripAndSizeQuery)
 TEST_F(LuRegistryTest, ValueTypesAsCategories)
 {
     const std::pair<DWORD, int> rows[] = {{REG_BINARY, 1}, {REG_DWORD, 2}, {REG_DWORD_BIG_ENDIAN, 2}, {REG_SZ, 3},
-                                          {REG_EXPAND_SZ, 3}, {REG_MULTI_SZ, 4}, {REG_QWORD, 0}};
+        {REG_EXPAND_SZ, 3}, {REG_MULTI_SZ, 4}, {REG_QWORD, 0}};
     CLuRegistry registry(HKEY_LOCAL_MACHINE, kKey, TRUE);
     const BYTE data[4] = {};
     for (auto [type, category] : rows) {
@@ -163,7 +160,7 @@ TEST_F(LuRegistryTest, CopyConstructorOpensSubKeyOrReportsFailure)
     CLuRegistry keyless(HKEY_LOCAL_MACHINE, u"Software\\Absent", FALSE);
     EXPECT_EQ(CLuRegistry(keyless).m_hKey, nullptr);
 
-    CLuRegistry(HKEY_LOCAL_MACHINE, u"Software", FALSE).DeleteKey(u"Quillet");  // source's key goes away
+    CLuRegistry(HKEY_LOCAL_MACHINE, u"Software", FALSE).DeleteKey(u"Quillet"); // source's key goes away
     testing::internal::CaptureStderr();
     CLuRegistry orphan(source);
     std::string debug = testing::internal::GetCapturedStderr();

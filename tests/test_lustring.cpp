@@ -15,7 +15,7 @@ std::u16string Text(const CLuString& s)
     return buffer ? buffer : u"";
 }
 
-}  // namespace
+} // namespace
 
 TEST(LuString, ReleasedAndEmptyStates)
 {
@@ -36,7 +36,7 @@ TEST(LuString, GetBuffer260OnEmptyGivesCapacity277)
     CLuString s;
     LPWSTR buffer = s.GetBuffer(260);
     EXPECT_EQ(s.GetCapacity(), 277u);
-    buffer[261] = u'z';  // n + 2 characters are writable (AddressSanitizer checks)
+    buffer[261] = u'z'; // n + 2 characters are writable (AddressSanitizer checks)
     std::u16string(u"abc").copy(buffer, 3);
     buffer[3] = 0;
     EXPECT_EQ(s.ReleaseBuffer(-1), 3u);
@@ -45,7 +45,7 @@ TEST(LuString, GetBuffer260OnEmptyGivesCapacity277)
 
 TEST(LuString, ReleaseBufferBounds)
 {
-    CLuString s(u"abcdef");  // capacity 22
+    CLuString s(u"abcdef"); // capacity 22
     EXPECT_EQ(s.ReleaseBuffer(100), 21u) << "length must stop below the capacity";
     EXPECT_EQ(s[21], u'\0');
     EXPECT_EQ(s.ReleaseBuffer(2), 2u);
@@ -55,14 +55,13 @@ TEST(LuString, ReleaseBufferBounds)
     EXPECT_EQ(static_cast<LPCWSTR>(released), nullptr);
     LPWSTR buffer = s.GetBuffer(0);
     for (DWORD i = 0; i < s.GetCapacity(); ++i)
-        buffer[i] = u'x';  // a caller that overran the terminator
+        buffer[i] = u'x'; // a caller that overran the terminator
     EXPECT_EQ(s.ReleaseBuffer(-1), s.GetCapacity() - 1);
 }
 
 TEST(LuString, GrowsToExactNeedPlus16WithoutDoublingOrShrinking)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         std::function<void(CLuString&)> step;
         DWORD capacity;
@@ -122,17 +121,28 @@ TEST(LuString, CaseBlindComparisonFoldsAsciiOnly)
 
 TEST(LuString, TextOperations)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         std::function<std::u16string()> run;
         std::u16string expected;
     };
     auto str = [](auto s) { return Text(s); };
-    auto num = [](int n) { return std::u16string(1, char16_t(u'0' + n + 1)); };  // -1 is "0"
+    auto num = [](int n) { return std::u16string(1, char16_t(u'0' + n + 1)); }; // -1 is "0"
     const Row rows[] = {
-        {"Append on released string", [&] { CLuString s; s.Append(u"ab"); return str(s); }, u"ab"},
-        {"Concat leaves the source", [&] { CLuString s(u"a"); s.Concat(u"b"); return str(s.Concat(u"c")); }, u"ac"},
+        {"Append on released string",
+            [&] {
+                CLuString s;
+                s.Append(u"ab");
+                return str(s);
+            },
+            u"ab"},
+        {"Concat leaves the source",
+            [&] {
+                CLuString s(u"a");
+                s.Concat(u"b");
+                return str(s.Concat(u"c"));
+            },
+            u"ac"},
         {"CharAt past the end", [&] { return std::u16string(1, CLuString(u"ab").CharAt(2) + u'0'); }, u"0"},
         {"Left longer than text", [&] { return str(CLuString(u"abc").Left(9)); }, u"abc"},
         {"Mid count past end", [&] { return str(CLuString(u"abcdef").Mid(2, 99)); }, u"cdef"},
@@ -146,10 +156,33 @@ TEST(LuString, TextOperations)
         {"FindOneOf", [&] { return num(CLuString(u"abc").FindOneOf(u"xc")); }, num(2)},
         {"Contains case-blind", [&] { return num(CLuString(u"Hello").Contains(u"LL", false)); }, num(1)},
         {"Contains case-sensitive", [&] { return num(CLuString(u"Hello").Contains(u"LL", true)); }, num(0)},
-        {"Trim spaces only", [&] { CLuString s(u"  \ta b\t  "); s.Trim(); return str(s); }, u"\ta b\t"},
-        {"Lower ASCII only", [&] { CLuString s(u"AbЖ"); s.MakeLowerAscii(); return str(s); }, u"abЖ"},
-        {"Replace resumes after insert", [&] { CLuString s(u"aaa"); s.Replace(u"a", u"bb"); return str(s); }, u"bbbbbb"},
-        {"Replace refuses self-containing", [&] { CLuString s(u"ab"); return num(s.Replace(u"a", u"xa")); }, num(0)},
+        {"Trim spaces only",
+            [&] {
+                CLuString s(u"  \ta b\t  ");
+                s.Trim();
+                return str(s);
+            },
+            u"\ta b\t"},
+        {"Lower ASCII only",
+            [&] {
+                CLuString s(u"AbЖ");
+                s.MakeLowerAscii();
+                return str(s);
+            },
+            u"abЖ"},
+        {"Replace resumes after insert",
+            [&] {
+                CLuString s(u"aaa");
+                s.Replace(u"a", u"bb");
+                return str(s);
+            },
+            u"bbbbbb"},
+        {"Replace refuses self-containing",
+            [&] {
+                CLuString s(u"ab");
+                return num(s.Replace(u"a", u"xa"));
+            },
+            num(0)},
         {"Quote escapes quotes", [&] { return str(CLuString::Quote(u"a\"b", u'\'')); }, u"'a%22b'"},
         {"Unquote", [&] { return str(CLuString::Unquote(u"\"a%22b\"")); }, u"a\"b"},
         {"Unquote one-sided", [&] { return str(CLuString::Unquote(u"\"ab")); }, u"\"ab"},
@@ -158,8 +191,13 @@ TEST(LuString, TextOperations)
         {"ToHex low byte", [&] { return str(CLuString::ToHex(u"A\u0416")); }, u"4116"},
         {"FromHex odd length", [&] { return str(CLuString::FromHex(u"414")); }, u""},
         {"FromHex non-digits count 0", [&] { return str(CLuString::FromHex(u"4g41")); }, u"@A"},
-        {"TitleCase minor words", [&] { CLuString s(u"the end OF a tale. a new one"); s.TitleCase(); return str(s); },
-         u"The End of a Tale. A New One"},
+        {"TitleCase minor words",
+            [&] {
+                CLuString s(u"the end OF a tale. a new one");
+                s.TitleCase();
+                return str(s);
+            },
+            u"The End of a Tale. A New One"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.run(), row.expected) << row.fault;

@@ -28,7 +28,7 @@ std::string Show(const SYSTEMTIME& t)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u day %u", t.wYear, t.wMonth, t.wDay, t.wHour,
-                  t.wMinute, t.wSecond, t.wDayOfWeek);
+        t.wMinute, t.wSecond, t.wDayOfWeek);
     return text;
 }
 
@@ -57,9 +57,13 @@ TEST(LuStringServices, FormatGrowsToAnyLength)
         {"wide %s and %d", [](CLuString& s) { return s.Format(u"%s=%d", u"Pause", 15); }, u"Pause=15", 2065},
         {"narrow %hs beside wide %s", [](CLuString& s) { return s.Format(u"%hs/%s", "ab", u"Жж"); }, u"ab/Жж", 2065},
         {"a result past 2,048 characters is cut or overruns",
-         [&](CLuString& s) { return s.Format(u"%s%s", longText.c_str(), u"end"); }, longText + u"end", 3003 + 17},
+            [&](CLuString& s) { return s.Format(u"%s%s", longText.c_str(), u"end"); }, longText + u"end", 3003 + 17},
         {"formatting its own text reads a freed buffer",
-         [](CLuString& s) { s = u"abc"; return s.Format(u"%s!", static_cast<LPCWSTR>(s)); }, u"abc!", 2065},
+            [](CLuString& s) {
+                s = u"abc";
+                return s.Format(u"%s!", static_cast<LPCWSTR>(s));
+            },
+            u"abc!", 2065},
         {"null format", [](CLuString& s) { return s.Format(nullptr); }, u"", 2065},
     };
     for (const Row& row : rows) {
@@ -75,10 +79,14 @@ TEST(LuStringServices, LoadStringReadsTheRegisteredTable)
     static const std::u16string longText(1500, u'y');
     SetStringTableLookup([](UINT id) -> LPCWSTR {
         switch (id) {
-        case 1: return u"Подзарядка...";
-        case 2: return u"";
-        case 3: return longText.c_str();
-        default: return nullptr;
+        case 1:
+            return u"Подзарядка...";
+        case 2:
+            return u"";
+        case 3:
+            return longText.c_str();
+        default:
+            return nullptr;
         }
     });
     struct Row {
@@ -115,19 +123,19 @@ TEST(LuStringServices, LastErrorTextNamesPlatformAndErrnoCodes)
     const Row rows[] = {
         {"platform code", [] { SetLastError(ERROR_NO_MORE_ITEMS); }, u"No more data is available."},
         {"missing file not mapped to its platform code",
-         [] { CreateFileW(u"/nonexistent/QSet.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
-         u"The system cannot find the file specified."},
-        {"folder opened as a file",
-         [] { CreateFileW(u"/", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); }, u"Access is denied."},
+            [] { CreateFileW(u"/nonexistent/QSet.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
+            u"The system cannot find the file specified."},
+        {"folder opened as a file", [] { CreateFileW(u"/", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
+            u"Access is denied."},
         {"errno without platform code loses its text",
-         [&] { CreateFileW(Utf8ToUtf16(tooLong).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
-         Utf8ToUtf16(std::strerror(ENAMETOOLONG))},
+            [&] { CreateFileW(Utf8ToUtf16(tooLong).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
+            Utf8ToUtf16(std::strerror(ENAMETOOLONG))},
         {"another thread's error leaks into this one",
-         [] {
-             SetLastError(ERROR_MORE_DATA);
-             std::thread([] { SetLastError(ERROR_ACCESS_DENIED); }).join();
-         },
-         u"More data is available."},
+            [] {
+                SetLastError(ERROR_MORE_DATA);
+                std::thread([] { SetLastError(ERROR_ACCESS_DENIED); }).join();
+            },
+            u"More data is available."},
         {"unknown code", [] { SetLastError(0x1234); }, u""},
     };
     for (const Row& row : rows) {
@@ -145,7 +153,7 @@ TEST(LuStringServices, ToSystemTimeReadsIsoAndLocaleShortFormat)
         const char* locale;
         LPCWSTR text;
         DWORD flags;
-        std::string expected;  // the date, or the debug line on failure
+        std::string expected; // the date, or the debug line on failure
     };
     const Row rows[] = {
         {"ISO date and time", "de_DE", u"2024-03-05T14:30:15", 0, "2024-03-05 14:30:15 day 2"},

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "fixture_root.h"
@@ -26,26 +26,32 @@ struct MeminfoCase {
 
 const MeminfoCase kMeminfoCases[] = {
     {"UsesMemAvailable",
-     "MemTotal:       16318440 kB\nMemFree:         1000000 kB\nMemAvailable:    8159220 kB\n"
-     "Buffers:          100000 kB\nSwapTotal:       2097148 kB\nSwapFree:        1048574 kB\n",
-     16318440 * KiB, 8159220 * KiB, 2097148 * KiB, 1048574 * KiB, 50},
-    {"OldKernelFallsBackToMemFree", "MemTotal: 1000 kB\nMemFree: 250 kB\nSwapTotal: 0 kB\nSwapFree: 0 kB\n",
-     1000 * KiB, 250 * KiB, 0, 0, 75},
-    {"SixtyFourGiBKeeps64Bits", "MemTotal: 67108864 kB\nMemFree: 1 kB\nMemAvailable: 50331648 kB\n",
-     64 * GiB, 48 * GiB, 0, 0, 25},
+        "MemTotal:       16318440 kB\nMemFree:         1000000 kB\nMemAvailable:    8159220 kB\n"
+        "Buffers:          100000 kB\nSwapTotal:       2097148 kB\nSwapFree:        1048574 kB\n",
+        16318440 * KiB, 8159220 * KiB, 2097148 * KiB, 1048574 * KiB, 50},
+    {"OldKernelFallsBackToMemFree", "MemTotal: 1000 kB\nMemFree: 250 kB\nSwapTotal: 0 kB\nSwapFree: 0 kB\n", 1000 * KiB,
+        250 * KiB, 0, 0, 75},
+    {"SixtyFourGiBKeeps64Bits", "MemTotal: 67108864 kB\nMemFree: 1 kB\nMemAvailable: 50331648 kB\n", 64 * GiB, 48 * GiB,
+        0, 0, 25},
     // total - available must not wrap into a huge load.
     {"AvailableAboveTotalClamped", "MemTotal: 100 kB\nMemAvailable: 200 kB\n", 100 * KiB, 100 * KiB, 0, 0, 0},
     {"TruncatedBeforeMemAvailable", "MemTotal: 1000 kB\nMemFree: 500 kB\nMemAvail", 1000 * KiB, 500 * KiB, 0, 0, 50},
     {"TruncatedMidNumber", "MemTotal:       163", 0, 0, 0, 0, 0},
-    {"Garbage", "\x7f" "ELF\x01\x02 MemTotal 12 kB\n::::\n", 0, 0, 0, 0, 0},
+    {"Garbage",
+        "\x7f"
+        "ELF\x01\x02 MemTotal 12 kB\n::::\n",
+        0, 0, 0, 0, 0},
     {"BeyondSixtyFourBitsIsGarbage", "MemTotal: 99999999999999999999999 kB\nMemFree: 1 kB\n", 0, 0, 0, 0, 0},
-    {"KilobytesTimes1024Saturates", "MemTotal: 18446744073709551615 kB\nMemAvailable: 18446744073709551615 kB\n",
-     MOST, MOST, 0, 0, 0},
+    {"KilobytesTimes1024Saturates", "MemTotal: 18446744073709551615 kB\nMemAvailable: 18446744073709551615 kB\n", MOST,
+        MOST, 0, 0, 0},
 };
 
-void PrintTo(const MeminfoCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MeminfoCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class Meminfo : public testing::TestWithParam<MeminfoCase> {};
+class Meminfo : public testing::TestWithParam<MeminfoCase> { };
 
 TEST_P(Meminfo, Parses)
 {
@@ -59,8 +65,8 @@ TEST_P(Meminfo, Parses)
     EXPECT_EQ(status.dwMemoryLoad, c.load);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Meminfo, testing::ValuesIn(kMeminfoCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Meminfo, testing::ValuesIn(kMeminfoCases), [](const auto& info) { return std::string(info.param.name); });
 
 class FakeProc : public testing::Test {
 protected:
@@ -96,9 +102,12 @@ const BlocksCase kBlocksCases[] = {
     {"HugeCountsSaturate", MOST / 2, 3, 3, 4096, MOST, 3 * 4096, 3 * 4096},
 };
 
-void PrintTo(const BlocksCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BlocksCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class DiskBlocks : public testing::TestWithParam<BlocksCase> {};
+class DiskBlocks : public testing::TestWithParam<BlocksCase> { };
 
 TEST_P(DiskBlocks, Converts)
 {
@@ -110,7 +119,7 @@ TEST_P(DiskBlocks, Converts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Figures, DiskBlocks, testing::ValuesIn(kBlocksCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The monitor keeps the low half of the counts; the halves must be where it looks.
 TEST(UlargeInteger, HalvesMatchQuadPart)

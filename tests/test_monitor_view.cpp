@@ -23,8 +23,8 @@ TEST_F(MonitorView, ShowsTheFiguresAndCyclesTheTextsOnTap)
     CQuilletView* view = Start();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(m_boxes.boxes.empty());
-    const char16_t* const memoryTexts[] = {u"Free:  12.00 MB", u"Total:  32.00 MB", u"Used:  20.00 MB",
-        u"12.00  /  32.00 MB", u"Free:  12.00 MB"};
+    const char16_t* const memoryTexts[] = {
+        u"Free:  12.00 MB", u"Total:  32.00 MB", u"Used:  20.00 MB", u"12.00  /  32.00 MB", u"Free:  12.00 MB"};
     for (const char16_t* expected : memoryTexts) {
         EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(expected));
         Tap(view->m_btnMemoryText);
@@ -71,7 +71,7 @@ void PrintTo(const BatteryCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class BatteryReadout : public MonitorFixture, public testing::WithParamInterface<BatteryCase> {};
+class BatteryReadout : public MonitorFixture, public testing::WithParamInterface<BatteryCase> { };
 
 TEST_P(BatteryReadout, MapsTheStateToTextAndBars)
 {
@@ -247,8 +247,7 @@ TEST_F(MonitorView, ImageButtonsShowThePictureUnderThem)
         view->ScreenToClient(&rc);
         const QImage image = Grab(button->m_hWnd);
         EXPECT_EQ(PixelAt(image, 0, 0), RGB(BYTE(rc.left), BYTE(rc.top), 77));
-        EXPECT_EQ(PixelAt(image, rc.Width() - 1, rc.Height() - 1),
-            RGB(BYTE(rc.right - 1), BYTE(rc.bottom - 1), 77));
+        EXPECT_EQ(PixelAt(image, rc.Width() - 1, rc.Height() - 1), RGB(BYTE(rc.right - 1), BYTE(rc.bottom - 1), 77));
     }
 }
 

@@ -31,8 +31,8 @@ void AddSupplies(const FixtureRoot& root, const std::vector<Supply>& supplies)
             const auto end = std::min(files.find(';'), files.size());
             const std::string_view entry = files.substr(0, end);
             const auto equals = entry.find('=');
-            root.Write(device + "/" + std::string(entry.substr(0, equals)),
-                       std::string(entry.substr(equals + 1)) + "\n");
+            root.Write(
+                device + "/" + std::string(entry.substr(0, equals)), std::string(entry.substr(equals + 1)) + "\n");
             files.remove_prefix(std::min(end + 1, files.size()));
         }
         fs::create_directory_symlink(root.Path(device), root.Path("/sys/class/power_supply/" + supply.name));
@@ -60,27 +60,32 @@ const PowerCase kPowerCases[] = {
     {"EnergyWithoutCapacity", {{"BAT0", "type=Battery;energy_now=30000000;energy_full=60000000"}}, UNKNOWN, HIGH, 50},
     {"ChargeWithoutEnergy", {{"BAT0", "type=Battery;charge_now=1000;charge_full=10000"}}, UNKNOWN, LOW, 10},
     {"EnergyFullZeroFallsToCharge", {{"BAT0", "type=Battery;energy_now=5;energy_full=0;charge_now=3;charge_full=4"}},
-     UNKNOWN, HIGH, 75},
+        UNKNOWN, HIGH, 75},
     {"LevelOnly", {{"BAT0", "type=Battery;capacity_level=Low"}}, UNKNOWN, LOW, UNKNOWN},
     {"GarbageCapacityFallsBack", {{"BAT0", "type=Battery;capacity=4x2;energy_now=1;energy_full=2"}}, UNKNOWN, HIGH, 50},
     {"EmptyCapacityIsNotZero", {{"BAT0", "type=Battery;capacity=;capacity_level=Bogus"}}, UNKNOWN, UNKNOWN, UNKNOWN},
     {"HugeNumbersDoNotOverflow",
-     {{"BAT0", "type=Battery;capacity=99999999999999999999;energy_now=4611686018427387904;"
-               "energy_full=9223372036854775807"}},
-     UNKNOWN, HIGH, 50},
+        {{"BAT0",
+            "type=Battery;capacity=99999999999999999999;energy_now=4611686018427387904;"
+            "energy_full=9223372036854775807"}},
+        UNKNOWN, HIGH, 50},
     {"DesktopWithoutBattery", {{"AC", "type=Mains;online=1"}}, AC_LINE_ONLINE, NONE, UNKNOWN},
     {"MainsOffline", {{"AC", "type=Mains;online=0"}, {"BAT0", "type=Battery;capacity=70"}}, AC_LINE_OFFLINE, HIGH, 70},
     {"UsbOnlineWinsOverMainsOffline", {{"AC", "type=Mains;online=0"}, {"usb", "type=USB;online=1"}}, AC_LINE_ONLINE,
-     NONE, UNKNOWN},
-    {"MouseBatteryIgnored", {{"hid-00:1f:20-battery", "type=Battery;scope=Device;capacity=90"}}, UNKNOWN, NONE, UNKNOWN},
+        NONE, UNKNOWN},
+    {"MouseBatteryIgnored", {{"hid-00:1f:20-battery", "type=Battery;scope=Device;capacity=90"}}, UNKNOWN, NONE,
+        UNKNOWN},
     {"NotPresentIgnored", {{"BAT0", "type=Battery;present=0;capacity=90"}}, UNKNOWN, NONE, UNKNOWN},
-    {"SecondBatteryIsBackup", {{"BAT0", "type=Battery;capacity=80"}, {"BAT1", "type=Battery;capacity=4"}}, UNKNOWN, HIGH,
-     80, CRITICAL, 4},
+    {"SecondBatteryIsBackup", {{"BAT0", "type=Battery;capacity=80"}, {"BAT1", "type=Battery;capacity=4"}}, UNKNOWN,
+        HIGH, 80, CRITICAL, 4},
 };
 
-void PrintTo(const PowerCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PowerCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class PowerStatus : public testing::TestWithParam<PowerCase> {};
+class PowerStatus : public testing::TestWithParam<PowerCase> { };
 
 TEST_P(PowerStatus, ReadsTree)
 {
@@ -99,13 +104,13 @@ TEST_P(PowerStatus, ReadsTree)
 }
 
 INSTANTIATE_TEST_SUITE_P(Supplies, PowerStatus, testing::ValuesIn(kPowerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The directory listing comes in any order; the main battery must not depend on it.
 TEST(PowerStatusFromSupplies, MainBatteryIsFirstByNameWhateverTheListOrder)
 {
-    const auto status = PowerStatusFromSupplies({{.name = "BAT1", .type = "Battery", .capacity = "90"},
-                                                 {.name = "BAT0", .type = "Battery", .capacity = "10"}});
+    const auto status = PowerStatusFromSupplies(
+        {{.name = "BAT1", .type = "Battery", .capacity = "90"}, {.name = "BAT0", .type = "Battery", .capacity = "10"}});
     EXPECT_EQ(status.BatteryLifePercent, 10);
     EXPECT_EQ(status.BackupBatteryLifePercent, 90);
 }

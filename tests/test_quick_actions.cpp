@@ -8,7 +8,7 @@ namespace {
 
 class QuickActions : public MonitorFixture {
 protected:
-    QuickActions() : m_log("QUILLET_DEVICE_LOG", m_tree.Path("device.log")) {}
+    QuickActions() : m_log("QUILLET_DEVICE_LOG", m_tree.Path("device.log")) { }
 
     QStringList LoggedRequests() const
     {
@@ -25,10 +25,10 @@ TEST_F(QuickActions, TimerAndDeviceTable)
 {
     struct Case {
         const char* name;
-        int warning;     // "SR_Message"
-        int answer;      // to the question, when asked
+        int warning; // "SR_Message"
+        int answer;  // to the question, when asked
         UINT nID;
-        UINT timer;      // period afterwards; 0 stopped
+        UINT timer; // period afterwards; 0 stopped
         bool closes;
         const char* request; // first word of the logged request, or null
         int questions;

@@ -9,8 +9,7 @@ namespace {
 
 constexpr const char* kKey = "HKLM\\Software\\Quillet\\Settings";
 
-class QuilletRegTest : public RegHomeTest
-{
+class QuilletRegTest : public RegHomeTest {
 protected:
     static ProcessResult Reg(std::vector<std::string> args)
     {
@@ -25,7 +24,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(QuilletRegTest, QueryPrintsKeyAndValueLines)
 {
@@ -35,18 +34,17 @@ TEST_F(QuilletRegTest, QueryPrintsKeyAndValueLines)
     ProcessResult query = Reg({"query", "hkey_local_machine\\software\\quillet\\settings"});
     ASSERT_EQ(query.exitCode, 0) << query.err;
     EXPECT_EQ(query.out,
-              "\nHKEY_LOCAL_MACHINE\\software\\quillet\\settings\n"
-              "    SkinPath    REG_SZ    /home/u/Skins/Blue\n"
-              "    Pause    REG_DWORD    0xf\n"
-              "    SR_Message    REG_DWORD    0x1\n");
+        "\nHKEY_LOCAL_MACHINE\\software\\quillet\\settings\n"
+        "    SkinPath    REG_SZ    /home/u/Skins/Blue\n"
+        "    Pause    REG_DWORD    0xf\n"
+        "    SR_Message    REG_DWORD    0x1\n");
     ProcessResult one = Reg({"query", kKey, "/v", "pause"});
     EXPECT_EQ(one.out, "\nHKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\n    Pause    REG_DWORD    0xf\n");
 }
 
 TEST_F(QuilletRegTest, FailuresExitOneWithOneLine)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         std::vector<std::string> args;
     };
@@ -81,19 +79,18 @@ TEST_F(QuilletRegTest, ExportDeleteImportRoundTrip)
     Add("SkinPath", "REG_SZ", "C:\\Skins \"Blue\"");
     Add("Pause", "REG_DWORD", "15");
     ASSERT_EQ(Reg({"add", kKey + std::string("\\Sub"), "/ve", "/t", "REG_BINARY", "/d", "00ff7f", "/f"}).exitCode, 0);
-    ASSERT_EQ(Reg({"add", kKey + std::string("\\Sub"), "/v", "List", "/t", "REG_MULTI_SZ", "/d", "a\\0b"}).exitCode,
-              0);
+    ASSERT_EQ(Reg({"add", kKey + std::string("\\Sub"), "/v", "List", "/t", "REG_MULTI_SZ", "/d", "a\\0b"}).exitCode, 0);
     std::string first = m_home + "/first.reg", second = m_home + "/second.reg";
     ASSERT_EQ(Reg({"export", "HKLM\\Software\\Quillet", first}).exitCode, 0);
     EXPECT_EQ(ReadBytes(first),
-              "Windows Registry Editor Version 5.00\n\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Quillet]\n\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings]\n"
-              "\"SkinPath\"=\"C:\\\\Skins \\\"Blue\\\"\"\n"
-              "\"Pause\"=dword:0000000f\n\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\\Sub]\n"
-              "@=hex:00,ff,7f\n"
-              "\"List\"=hex(7):61,00,00,00,62,00,00,00,00,00\n\n");
+        "Windows Registry Editor Version 5.00\n\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Quillet]\n\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings]\n"
+        "\"SkinPath\"=\"C:\\\\Skins \\\"Blue\\\"\"\n"
+        "\"Pause\"=dword:0000000f\n\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\\Sub]\n"
+        "@=hex:00,ff,7f\n"
+        "\"List\"=hex(7):61,00,00,00,62,00,00,00,00,00\n\n");
     ASSERT_EQ(Reg({"delete", "HKLM\\Software\\Quillet", "/f"}).exitCode, 0);
     ASSERT_EQ(Reg({"query", kKey}).exitCode, 1);
     ProcessResult import = Reg({"import", first});

@@ -14,8 +14,7 @@
 
 namespace {
 
-class BrokenStoreTest : public RegHomeTest
-{
+class BrokenStoreTest : public RegHomeTest {
 protected:
     // The bytes of a real hive with one key in it, made in a side folder.
     std::string RealHiveBytes()
@@ -30,14 +29,13 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(BrokenStoreTest, FilesThatAreNotOurHiveAreRefusedAndKept)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
-        std::function<std::string()> make;  // writes the file, returns its bytes
+        std::function<std::string()> make; // writes the file, returns its bytes
         LONG expected;
     };
     auto file = [this](const std::string& bytes) {
@@ -53,25 +51,25 @@ TEST_F(BrokenStoreTest, FilesThatAreNotOurHiveAreRefusedAndKept)
         {"empty file", [&] { return file(""); }, ERROR_BADDB},
         {"truncated hive", [&] { return file(RealHiveBytes().substr(0, 5000)); }, ERROR_BADDB},
         {"another program's database",
-         [&] {
-             std::string bytes = RealHiveBytes();
-             bytes.replace(68, 4, 4, '\0');  // application id
-             return file(bytes);
-         },
-         ERROR_BADDB},
+            [&] {
+                std::string bytes = RealHiveBytes();
+                bytes.replace(68, 4, 4, '\0'); // application id
+                return file(bytes);
+            },
+            ERROR_BADDB},
         {"a folder in its place",
-         [&] {
-             std::filesystem::create_directories(StorePath());
-             return std::string();
-         },
-         ERROR_CANTOPEN},
+            [&] {
+                std::filesystem::create_directories(StorePath());
+                return std::string();
+            },
+            ERROR_CANTOPEN},
         {"no permission",
-         [&] {
-             std::string bytes = file(RealHiveBytes());
-             chmod(StorePath().c_str(), 0);
-             return bytes;
-         },
-         ERROR_ACCESS_DENIED},
+            [&] {
+                std::string bytes = file(RealHiveBytes());
+                chmod(StorePath().c_str(), 0);
+                return bytes;
+            },
+            ERROR_ACCESS_DENIED},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
@@ -84,9 +82,9 @@ TEST_F(BrokenStoreTest, FilesThatAreNotOurHiveAreRefusedAndKept)
         std::string bytes = row.make();
 
         HKEY key = nullptr;
-        EXPECT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  row.expected);
+        EXPECT_EQ(
+            RegCreateKeyExW(HKEY_LOCAL_MACHINE, u"Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            row.expected);
         LONG seconds = 0;
         BOOL warning = TRUE;
         CLuString skin = ReadSettingsStore(seconds, warning);
@@ -96,7 +94,8 @@ TEST_F(BrokenStoreTest, FilesThatAreNotOurHiveAreRefusedAndKept)
         EXPECT_FALSE(WriteSkinPathSetting(u"/x"));
         EXPECT_FALSE(WritePauseSetting(5));
 
-        ProcessResult add = RunProcess({BinPath("quillet-reg"), "add", "HKLM\\Software\\X", "/v", "a", "/d", "b", "/f"});
+        ProcessResult add = RunProcess(
+            {BinPath("quillet-reg"), "add", "HKLM\\Software\\X", "/v", "a", "/d", "b", "/f"});
         EXPECT_EQ(add.exitCode, 1);
         EXPECT_NE(add.err.find(StorePath()), std::string::npos) << add.err;
         EXPECT_EQ(std::count(add.err.begin(), add.err.end(), '\n'), 1) << add.err;

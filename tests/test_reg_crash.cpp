@@ -17,8 +17,7 @@
 
 namespace {
 
-struct Stored
-{
+struct Stored {
     bool present = false;
     DWORD generation = 0;
 };
@@ -55,26 +54,24 @@ DWORD AckedNumber(const std::string& line)
     return DWORD(std::stoul(line));
 }
 
-}  // namespace
+} // namespace
 
-class RegCrashTest : public RegHomeTest
-{
-};
+class RegCrashTest : public RegHomeTest { };
 
 TEST_F(RegCrashTest, KilledWriterLeavesEachValueOldOrNew)
 {
     constexpr int kKills = 40;
     constexpr int kMostAcksBeforeKill = 4;
-    constexpr int kLongestDelayUs = 20000;  // about one iteration of four synced commits
+    constexpr int kLongestDelayUs = 20000; // about one iteration of four synced commits
     unsigned seed = std::random_device()();
     std::mt19937 random(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
 
-    DWORD done = 0;      // the last iteration whose "KD" the hive holds
-    DWORD lastDone = 0;  // and its "Last", written after "KD"
+    DWORD done = 0;     // the last iteration whose "KD" the hive holds
+    DWORD lastDone = 0; // and its "Last", written after "KD"
     int verified = 0, midIteration = 0, acks = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        int wanted = int(random() % (kMostAcksBeforeKill + 1));  // 0: killed while starting or creating the hive
+        int wanted = int(random() % (kMostAcksBeforeKill + 1)); // 0: killed while starting or creating the hive
         ChildProcess writer({BinPath("test_reg_writer"), "K", std::to_string(done + 1), "1000000"});
         DWORD acked = done;
         std::string line;
@@ -84,7 +81,7 @@ TEST_F(RegCrashTest, KilledWriterLeavesEachValueOldOrNew)
         std::this_thread::sleep_for(std::chrono::microseconds(random() % kLongestDelayUs));
         writer.Kill();
         ASSERT_EQ(writer.Wait(), -SIGKILL) << "the writer stopped by itself: a write failed";
-        while (writer.ReadLine(line))  // acknowledgements already in the pipe
+        while (writer.ReadLine(line)) // acknowledgements already in the pipe
             acked = AckedNumber(line);
         acks += int(acked - done);
 
@@ -112,9 +109,10 @@ TEST_F(RegCrashTest, KilledWriterLeavesEachValueOldOrNew)
     ProcessResult query = RunProcess({BinPath("quillet-reg"), "query", "HKLM\\Software\\QuilletTest", "/v", "KD"});
     EXPECT_EQ(query.exitCode, 0) << query.err;
 
-    std::printf("[ figures  ] %d kills, %d stores verified, %d iterations of 4 writes acknowledged, %d kills mid-iteration, "
-                "last iteration %u\n",
-                kKills, verified, acks, midIteration, unsigned(done));
+    std::printf(
+        "[ figures  ] %d kills, %d stores verified, %d iterations of 4 writes acknowledged, %d kills mid-iteration, "
+        "last iteration %u\n",
+        kKills, verified, acks, midIteration, unsigned(done));
     RecordProperty("kills", kKills);
     RecordProperty("verified", verified);
 }
@@ -132,10 +130,8 @@ TEST_F(RegCrashTest, TwoWritersOnOneKeyBothSucceed)
         ChildProcess a({BinPath("test_reg_writer"), "A", "1", count});
         ChildProcess b({BinPath("test_reg_writer"), "B", "1", count});
         std::string line;
-        while (a.ReadLine(line)) {
-        }
-        while (b.ReadLine(line)) {
-        }
+        while (a.ReadLine(line)) { }
+        while (b.ReadLine(line)) { }
         ASSERT_EQ(a.Wait(), 0) << "round " << round;
         ASSERT_EQ(b.Wait(), 0) << "round " << round;
 
@@ -145,7 +141,7 @@ TEST_F(RegCrashTest, TwoWritersOnOneKeyBothSucceed)
         EXPECT_EQ(registry.ReadDword(u"Last", REG_DEFAULT_NO_WRITE), kIterations);
         EXPECT_TRUE(registry.ReadString(u"BS", nullptr).EqualsNoCase(WriterText(kIterations).c_str()));
     }
-    std::printf("[ figures  ] %d rounds x 2 processes x %u iterations x 4 writes = %u writes, all succeeded\n",
-                kRounds, unsigned(kIterations), unsigned(kRounds * 2 * kIterations * 4));
+    std::printf("[ figures  ] %d rounds x 2 processes x %u iterations x 4 writes = %u writes, all succeeded\n", kRounds,
+        unsigned(kIterations), unsigned(kRounds * 2 * kIterations * 4));
     setenv("XDG_CONFIG_HOME", base.c_str(), 1);
 }

@@ -10,8 +10,7 @@
 #include <iterator>
 #include <string>
 
-class RegHomeTest : public ::testing::Test
-{
+class RegHomeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -26,8 +25,8 @@ protected:
         // Give back any permissions a test took away, so the folder can go.
         std::error_code ec;
         for (auto& entry : std::filesystem::recursive_directory_iterator(m_home, ec))
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
+            std::filesystem::permissions(
+                entry.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_home, ec);
     }
 

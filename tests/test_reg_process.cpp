@@ -46,7 +46,7 @@ bool ChildProcess::ReadLine(std::string& line)
         char chunk[512];
         ssize_t got = read(m_out, chunk, sizeof chunk);
         if (got <= 0)
-            return false;  // the child and its output are gone
+            return false; // the child and its output are gone
         m_pending.append(chunk, size_t(got));
     }
     size_t end = m_pending.find('\n');

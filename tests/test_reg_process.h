@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-class ChildProcess
-{
+class ChildProcess {
 public:
     explicit ChildProcess(const std::vector<std::string>& argv);
     ~ChildProcess();
@@ -19,7 +18,7 @@ public:
     void Kill();
     // Exit code, or -signal when killed.
     int Wait();
-    std::string Errors() const;  // standard error, complete after Wait
+    std::string Errors() const; // standard error, complete after Wait
 
 private:
     pid_t m_pid = -1;
@@ -28,8 +27,7 @@ private:
     std::string m_pending;
 };
 
-struct ProcessResult
-{
+struct ProcessResult {
     int exitCode = -1;
     std::string out, err;
 };

@@ -24,8 +24,8 @@ int main(int argc, char** argv)
         std::u16string text = WriterText(i);
         std::vector<BYTE> bytes = WriterBytes(i);
         bool ok = registry.m_hKey && registry.WriteString((prefix + u"S").c_str(), text.c_str()) &&
-                  registry.WriteBinary((prefix + u"B").c_str(), bytes.data(), DWORD(bytes.size())) &&
-                  registry.WriteDword((prefix + u"D").c_str(), i) && registry.WriteDword(u"Last", i);
+            registry.WriteBinary((prefix + u"B").c_str(), bytes.data(), DWORD(bytes.size())) &&
+            registry.WriteDword((prefix + u"D").c_str(), i) && registry.WriteDword(u"Last", i);
         if (!ok) {
             std::fprintf(stderr, "test_reg_writer: write %u failed\n", unsigned(i));
             return 1;

@@ -11,15 +11,14 @@
 
 namespace {
 
-class RegistryStoreTest : public RegHomeTest
-{
+class RegistryStoreTest : public RegHomeTest {
 protected:
     HKEY Create(LPCWSTR path, DWORD* disposition = nullptr)
     {
         HKEY key = nullptr;
         EXPECT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &key, disposition),
-                  ERROR_SUCCESS);
+                      nullptr, &key, disposition),
+            ERROR_SUCCESS);
         return key;
     }
 
@@ -31,8 +30,8 @@ protected:
 
 std::vector<BYTE> Bytes(std::u16string_view text)
 {
-    std::vector<BYTE> data(reinterpret_cast<const BYTE*>(text.data()),
-                           reinterpret_cast<const BYTE*>(text.data() + text.size()));
+    std::vector<BYTE> data(
+        reinterpret_cast<const BYTE*>(text.data()), reinterpret_cast<const BYTE*>(text.data() + text.size()));
     return data;
 }
 
@@ -43,7 +42,7 @@ std::vector<BYTE> Sz(std::u16string text)
     return Bytes(text);
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(RegistryStoreTest, HiveIsCreatedPrivateUnderXdgConfigHome)
 {
@@ -75,8 +74,8 @@ TEST_F(RegistryStoreTest, KeyAndValueNamesIgnoreAsciiCase)
     HKEY other = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\quillet", 0, KEY_ALL_ACCESS, &other), ERROR_SUCCESS);
     DWORD value = 0, size = 4;
-    EXPECT_EQ(RegQueryValueExW(other, u"pause", nullptr, nullptr, reinterpret_cast<LPBYTE>(&value), &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExW(other, u"pause", nullptr, nullptr, reinterpret_cast<LPBYTE>(&value), &size), ERROR_SUCCESS);
     EXPECT_EQ(value, 7u);
     WCHAR name[16];
     DWORD chars = 16;
@@ -111,8 +110,7 @@ TEST_F(RegistryStoreTest, SizeOnlyQueryAndTooSmallBuffer)
 
 TEST_F(RegistryStoreTest, ValuesKeepTypeAndExactBytes)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         DWORD type;
         std::vector<BYTE> data;
@@ -121,7 +119,10 @@ TEST_F(RegistryStoreTest, ValuesKeepTypeAndExactBytes)
         {"plain string", REG_SZ, Sz(u"Skins/Ж\U0001F600")},
         {"string without terminator", REG_SZ, Bytes(u"ab")},
         {"string of odd size", REG_SZ, {0x61, 0x00, 0x62}},
-        {"string with lone surrogate", REG_SZ, Bytes(std::u16string_view(u"\xD800" u"a\0", 3))},
+        {"string with lone surrogate", REG_SZ,
+            Bytes(std::u16string_view(u"\xD800"
+                                      u"a\0",
+                3))},
         {"string with inner zero", REG_SZ, Bytes(std::u16string_view(u"a\0b\0", 4))},
         {"dword", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}},
         {"short dword", REG_DWORD, {1, 2}},
@@ -160,7 +161,7 @@ TEST_F(RegistryStoreTest, EnumerationOrderAndEnd)
         values += std::u16string(name) + u",", chars = 32;
     EXPECT_EQ(keys, u"Alpha,beta,gamma,") << "sub-keys in case-blind name order";
     EXPECT_EQ(values, u"z,a,m,") << "values in the order first set, kept on overwrite";
-    chars = 5;  // "Alpha" needs 6 with its terminator
+    chars = 5; // "Alpha" needs 6 with its terminator
     EXPECT_EQ(RegEnumKeyExW(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
     EXPECT_EQ(RegEnumKeyExW(key, 3, name, &chars, nullptr, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
     RegCloseKey(key);

@@ -10,11 +10,9 @@ namespace {
 
 constexpr LPCWSTR kSettings = u"Software\\Quillet\\Settings";
 
-class SettingsStoreTest : public RegHomeTest
-{
+class SettingsStoreTest : public RegHomeTest {
 protected:
-    struct Read
-    {
+    struct Read {
         std::u16string skinPath;
         LONG seconds = -1;
         BOOL warning = -1;
@@ -31,7 +29,7 @@ protected:
     static CLuRegistry Key() { return CLuRegistry(HKEY_LOCAL_MACHINE, kSettings, TRUE); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SettingsStoreTest, FirstStartWritesDefaults)
 {
@@ -59,8 +57,7 @@ TEST_F(SettingsStoreTest, ExistingKeyWithoutValues)
 
 TEST_F(SettingsStoreTest, PauseAndWarningRanges)
 {
-    struct Row
-    {
+    struct Row {
         const char* fault;
         DWORD pause;
         DWORD warning;
@@ -68,9 +65,12 @@ TEST_F(SettingsStoreTest, PauseAndWarningRanges)
         BOOL warn;
     };
     const Row rows[] = {
-        {"below range", 1, 0, 15, FALSE},       {"above range", 16, 1, 15, TRUE},
-        {"lowest kept", 2, 0, 2, FALSE},        {"highest kept", 15, 0, 15, FALSE},
-        {"zero", 0, 0, 15, FALSE},              {"huge is not negative", 0xFFFFFFFF, 0, 15, FALSE},
+        {"below range", 1, 0, 15, FALSE},
+        {"above range", 16, 1, 15, TRUE},
+        {"lowest kept", 2, 0, 2, FALSE},
+        {"highest kept", 15, 0, 15, FALSE},
+        {"zero", 0, 0, 15, FALSE},
+        {"huge is not negative", 0xFFFFFFFF, 0, 15, FALSE},
         {"SR_Message 2 behaves as 0", 5, 2, 5, FALSE},
     };
     for (const Row& row : rows) {

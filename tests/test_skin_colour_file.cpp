@@ -44,7 +44,7 @@ void PrintTo(const ColourCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ColourFile : public testing::TestWithParam<ColourCase> {};
+class ColourFile : public testing::TestWithParam<ColourCase> { };
 
 TEST_P(ColourFile, ReadsExactlyWhatTheFormatSays)
 {
@@ -79,7 +79,7 @@ void PrintTo(const TypeCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ImageType : public testing::TestWithParam<TypeCase> {};
+class ImageType : public testing::TestWithParam<TypeCase> { };
 
 TEST_P(ImageType, ChoosesTheExtension)
 {
@@ -89,8 +89,8 @@ TEST_P(ImageType, ChoosesTheExtension)
     EXPECT_EQ(ext, CString(c.ext));
 }
 
-INSTANTIATE_TEST_SUITE_P(SkinType, ImageType, testing::ValuesIn(kTypeCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    SkinType, ImageType, testing::ValuesIn(kTypeCases), [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ColourFileText, BadFilesGiveNoEntries)
 {

@@ -18,7 +18,7 @@ std::vector<std::string> g_log;
 
 class CLoggedWnd : public CWnd {
 public:
-    explicit CLoggedWnd(std::string name) : m_name(std::move(name)) {}
+    explicit CLoggedWnd(std::string name) : m_name(std::move(name)) { }
     void OnDestroy()
     {
         g_log.push_back("destroy " + m_name);
@@ -255,9 +255,10 @@ TEST(Wnd, MendedFaults)
         {"BorderOnlyInsideChildWindows",
             [] {
                 CWnd top, child;
-                ASSERT_TRUE(top.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP | WS_CAPTION | WS_BORDER,
-                    Rect(0, 0, 60, 40), nullptr, 0));
-                ASSERT_TRUE(child.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_BORDER, Rect(0, 0, 30, 20), &top, 1));
+                ASSERT_TRUE(top.CreateEx(
+                    0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP | WS_CAPTION | WS_BORDER, Rect(0, 0, 60, 40), nullptr, 0));
+                ASSERT_TRUE(
+                    child.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_BORDER, Rect(0, 0, 30, 20), &top, 1));
                 CRect rc;
                 top.GetClientRect(&rc);
                 EXPECT_EQ(rc.Width(), 60);

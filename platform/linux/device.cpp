@@ -9,10 +9,10 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <strings.h>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <strings.h>
 
 #include "platform/text.h"
 
@@ -117,8 +117,8 @@ BOOL CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine, LPVOID, LPV
     QStringList arguments;
     if (program == QString::fromUtf16(BACKLIGHT_APPLET)) {
         const APPLET_CHOICE* applet = FindBacklightApplet(std::getenv("XDG_CURRENT_DESKTOP"), IsInstalled);
-        if (LogInsteadOfActing(applet ? std::string("applet ") + applet->program + (applet->argument ? " " : "")
-                    + (applet->argument ? applet->argument : "")
+        if (LogInsteadOfActing(applet ? std::string("applet ") + applet->program + (applet->argument ? " " : "") +
+                        (applet->argument ? applet->argument : "")
                                       : std::string("applet (none installed)")))
             return applet != nullptr;
         if (!applet)

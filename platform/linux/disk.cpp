@@ -26,14 +26,13 @@ void Set(PULARGE_INTEGER out, ULONGLONG value)
 
 } // namespace
 
-DiskSpace DiskSpaceFromBlocks(ULONGLONG blocks, ULONGLONG freeBlocks, ULONGLONG availableBlocks,
-                              ULONGLONG blockSize)
+DiskSpace DiskSpaceFromBlocks(ULONGLONG blocks, ULONGLONG freeBlocks, ULONGLONG availableBlocks, ULONGLONG blockSize)
 {
     return {Bytes(availableBlocks, blockSize), Bytes(blocks, blockSize), Bytes(freeBlocks, blockSize)};
 }
 
 BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAvailableToCaller,
-                         PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes)
+    PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes)
 {
     Set(lpFreeBytesAvailableToCaller, 0);
     Set(lpTotalNumberOfBytes, 0);
@@ -41,7 +40,7 @@ BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAva
 
     // The device's root store is the root file system.
     const std::string path = lpDirectoryName != nullptr ? Utf16ToUtf8(lpDirectoryName) : SystemPath("/");
-    struct statvfs figures {};
+    struct statvfs figures { };
     if (path.empty() || ::statvfs(path.c_str(), &figures) != 0)
         return FALSE;
 

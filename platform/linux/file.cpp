@@ -34,7 +34,7 @@ HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWO
         SetLastErrorFromErrno(errno);
         return INVALID_HANDLE_VALUE;
     }
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         // A folder or device opens as the platform's refusal does.
         SetLastError(ERROR_ACCESS_DENIED);
@@ -47,7 +47,7 @@ HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWO
 DWORD GetFileSize(HANDLE hFile, DWORD* lpFileSizeHigh)
 {
     FileHandle* f = FromHandle(hFile);
-    struct stat st {};
+    struct stat st { };
     if (!f || ::fstat(f->fd, &st) != 0) {
         SetLastErrorFromErrno(f ? errno : EBADF);
         return INVALID_FILE_SIZE;

@@ -36,8 +36,10 @@ Meminfo ParseMeminfo(std::string_view text)
 {
     Meminfo info;
     const std::pair<std::string_view, std::optional<std::uint64_t> Meminfo::*> keys[] = {
-        {"MemTotal", &Meminfo::memTotal},   {"MemFree", &Meminfo::memFree},
-        {"MemAvailable", &Meminfo::memAvailable}, {"SwapTotal", &Meminfo::swapTotal},
+        {"MemTotal", &Meminfo::memTotal},
+        {"MemFree", &Meminfo::memFree},
+        {"MemAvailable", &Meminfo::memAvailable},
+        {"SwapTotal", &Meminfo::swapTotal},
         {"SwapFree", &Meminfo::swapFree},
     };
     while (!text.empty()) {

@@ -153,8 +153,8 @@ PowerSupply ReadSupply(const std::string& name)
 
 SYSTEM_POWER_STATUS_EX PowerStatusFromSupplies(std::vector<PowerSupply> supplies)
 {
-    std::sort(supplies.begin(), supplies.end(),
-              [](const PowerSupply& a, const PowerSupply& b) { return a.name < b.name; });
+    std::sort(
+        supplies.begin(), supplies.end(), [](const PowerSupply& a, const PowerSupply& b) { return a.name < b.name; });
 
     std::vector<const PowerSupply*> batteries;
     std::optional<bool> online;
@@ -171,10 +171,9 @@ SYSTEM_POWER_STATUS_EX PowerStatusFromSupplies(std::vector<PowerSupply> supplies
     SYSTEM_POWER_STATUS_EX status = UnknownStatus();
     if (online)
         status.ACLineStatus = *online ? AC_LINE_ONLINE : AC_LINE_OFFLINE;
-    std::tie(status.BatteryFlag, status.BatteryLifePercent) =
-        Reading(batteries.size() > 0 ? batteries[0] : nullptr);
-    std::tie(status.BackupBatteryFlag, status.BackupBatteryLifePercent) =
-        Reading(batteries.size() > 1 ? batteries[1] : nullptr);
+    std::tie(status.BatteryFlag, status.BatteryLifePercent) = Reading(batteries.size() > 0 ? batteries[0] : nullptr);
+    std::tie(status.BackupBatteryFlag, status.BackupBatteryLifePercent) = Reading(
+        batteries.size() > 1 ? batteries[1] : nullptr);
     return status;
 }
 

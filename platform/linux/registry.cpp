@@ -14,10 +14,9 @@
 #include "platform/linux/sql_statement.h"
 #include "platform/text.h"
 
-struct HKEY__
-{
+struct HKEY__ {
     std::int64_t id;
-    std::string store;  // a handle is good only for the hive it was opened in
+    std::string store; // a handle is good only for the hive it was opened in
 };
 
 namespace {
@@ -41,7 +40,7 @@ bool IsRoot(HKEY key)
 LONG Resolve(HKEY key, std::int64_t& id)
 {
     if (IsRoot(key)) {
-        id = std::int64_t(reinterpret_cast<UINT_PTR>(key) - kFirstRoot + 1);  // rows 1 to 4
+        id = std::int64_t(reinterpret_cast<UINT_PTR>(key) - kFirstRoot + 1); // rows 1 to 4
         return ERROR_SUCCESS;
     }
     std::lock_guard lock(g_handlesMutex);
@@ -75,8 +74,7 @@ LONG CheckAlive(sqlite3* db, std::int64_t id, Access access)
 
 // One transaction on the live key a handle names: resolves the handle,
 // checks that its key still exists, then runs fn(db, id).
-template <typename Fn>
-LONG RunOnKey(HKEY hKey, Access access, Fn&& fn)
+template <typename Fn> LONG RunOnKey(HKEY hKey, Access access, Fn&& fn)
 {
     std::int64_t id = 0;
     LONG result = Resolve(hKey, id);
@@ -195,7 +193,7 @@ LONG OpenOrCreate(HKEY hKey, LPCWSTR lpSubKey, bool create, PHKEY phkResult, LPD
     return ERROR_SUCCESS;
 }
 
-}  // namespace
+} // namespace
 
 std::string RegStorePath()
 {
@@ -207,8 +205,8 @@ LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
     return OpenOrCreate(hKey, lpSubKey, false, phkResult, nullptr);
 }
 
-LONG RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
-                     PHKEY phkResult, LPDWORD lpdwDisposition)
+LONG RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY phkResult,
+    LPDWORD lpdwDisposition)
 {
     if (!lpSubKey)
         return ERROR_INVALID_PARAMETER;
@@ -226,15 +224,15 @@ LONG RegCloseKey(HKEY hKey)
     return ERROR_SUCCESS;
 }
 
-LONG RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
-                      LPDWORD lpcbData)
+LONG RegQueryValueExW(
+    HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
 {
     if (lpReserved || (lpData && !lpcbData))
         return ERROR_INVALID_PARAMETER;
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
-    const LONG result = RunOnKey(hKey, Access::Read,
-        [&](sqlite3* db, std::int64_t id) { return ReadValue(db, id, lpValueName, type, data); });
+    const LONG result = RunOnKey(
+        hKey, Access::Read, [&](sqlite3* db, std::int64_t id) { return ReadValue(db, id, lpValueName, type, data); });
     return result == ERROR_SUCCESS ? CopyData(type, data, lpType, lpData, lpcbData) : result;
 }
 
@@ -245,8 +243,8 @@ LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, LPCBYTE
     std::vector<BYTE> data(lpData, lpData + cbData);
     return RunOnKey(hKey, Access::Write, [&](sqlite3* db, std::int64_t id) {
         SqlStatement upsert(db,
-                            "INSERT INTO vals(key, name, type, data) VALUES (?, ?, ?, ?)"
-                            " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
+            "INSERT INTO vals(key, name, type, data) VALUES (?, ?, ?, ?)"
+            " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
         upsert.Bind(1, id).Bind(2, Utf16ToUtf8(lpValueName ? lpValueName : u"")).Bind(3, std::int64_t(dwType));
         BindValueData(upsert, 4, dwType, data);
         int rc = upsert.Step();
@@ -254,8 +252,8 @@ LONG RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, LPCBYTE
     });
 }
 
-LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
-                   LPWSTR lpClass, LPDWORD lpcchClass, PFILETIME)
+LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved, LPWSTR lpClass,
+    LPDWORD lpcchClass, PFILETIME)
 {
     if (!lpName || !lpcchName || lpReserved)
         return ERROR_INVALID_PARAMETER;
@@ -270,14 +268,14 @@ LONG RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, L
     if (result != ERROR_SUCCESS)
         return result;
     if (lpClass && lpcchClass && *lpcchClass > 0)
-        lpClass[0] = 0;  // keys carry no class
+        lpClass[0] = 0; // keys carry no class
     if (lpcchClass)
         *lpcchClass = 0;
     return CopyName(name, lpName, lpcchName);
 }
 
 LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName, LPDWORD lpReserved,
-                   LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
+    LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
 {
     if (!lpValueName || !lpcchValueName || lpReserved || (lpData && !lpcbData))
         return ERROR_INVALID_PARAMETER;

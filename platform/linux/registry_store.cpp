@@ -17,22 +17,20 @@
 namespace {
 
 constexpr int kBusyTimeoutMs = 10000;
-constexpr int kApplicationId = 0x51524547;  // "QREG": tells our hive from other databases
-constexpr char kSqliteMagic[] = "SQLite format 3";  // with its zero, the first 16 bytes
+constexpr int kApplicationId = 0x51524547;         // "QREG": tells our hive from other databases
+constexpr char kSqliteMagic[] = "SQLite format 3"; // with its zero, the first 16 bytes
 
-constexpr const char* kSchema =
-    "PRAGMA user_version = 1;"
-    "BEGIN;"
-    "CREATE TABLE keys(id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " parent INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE, UNIQUE(parent, name));"
-    "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE,"
-    " type INTEGER NOT NULL, data, UNIQUE(key, name));"
-    "INSERT INTO keys(id, parent, name) VALUES (1, 0, 'HKEY_CLASSES_ROOT'),"
-    " (2, 0, 'HKEY_CURRENT_USER'), (3, 0, 'HKEY_LOCAL_MACHINE'), (4, 0, 'HKEY_USERS');"
-    "COMMIT;";
+constexpr const char* kSchema = "PRAGMA user_version = 1;"
+                                "BEGIN;"
+                                "CREATE TABLE keys(id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                " parent INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE, UNIQUE(parent, name));"
+                                "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE,"
+                                " type INTEGER NOT NULL, data, UNIQUE(key, name));"
+                                "INSERT INTO keys(id, parent, name) VALUES (1, 0, 'HKEY_CLASSES_ROOT'),"
+                                " (2, 0, 'HKEY_CURRENT_USER'), (3, 0, 'HKEY_LOCAL_MACHINE'), (4, 0, 'HKEY_USERS');"
+                                "COMMIT;";
 
-struct Connection
-{
+struct Connection {
     sqlite3* db = nullptr;
     std::string path;
     dev_t dev = 0;
@@ -125,7 +123,7 @@ LONG Create(const std::string& path)
         chmod(folder.c_str(), 0700);
     }
     std::string temp = path + ".new-XXXXXX";
-    int fd = mkstemp(temp.data());  // mode 0600, which SQLite gives its -wal and -shm too
+    int fd = mkstemp(temp.data()); // mode 0600, which SQLite gives its -wal and -shm too
     if (fd < 0)
         return ErrnoError(errno);
     close(fd);
@@ -154,7 +152,7 @@ LONG Create(const std::string& path)
         if (moved != 0 && error != EEXIST)
             return ErrnoError(error);
     } else if (moved != 0) {
-        unlink(temp.c_str());  // another copy of the program made it first: use theirs
+        unlink(temp.c_str()); // another copy of the program made it first: use theirs
     }
     return ERROR_SUCCESS;
 }
@@ -210,7 +208,7 @@ LONG Acquire()
     return Connect(path, st);
 }
 
-}  // namespace
+} // namespace
 
 std::string RegistryStore::Path()
 {

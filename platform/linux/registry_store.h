@@ -10,8 +10,7 @@
 
 #include "platform/types.h"
 
-class RegistryStore
-{
+class RegistryStore {
 public:
     enum class Access { Read, Write };
     using Body = std::function<LONG(sqlite3*)>;

@@ -34,7 +34,7 @@ bool IsPlainString(const std::vector<BYTE>& bytes, std::u16string& text)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void BindValueData(SqlStatement& statement, int index, DWORD type, const std::vector<BYTE>& bytes)
 {
@@ -42,8 +42,8 @@ void BindValueData(SqlStatement& statement, int index, DWORD type, const std::ve
     if ((type == REG_SZ || type == REG_EXPAND_SZ) && IsPlainString(bytes, text)) {
         statement.Bind(index, Utf16ToUtf8(text));
     } else if (type == REG_DWORD && bytes.size() == 4) {
-        statement.Bind(index, std::int64_t(DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 |
-                                           DWORD(bytes[3]) << 24));
+        statement.Bind(index,
+            std::int64_t(DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24));
     } else {
         statement.BindBlob(index, bytes);
     }

@@ -13,8 +13,7 @@ std::string SystemPath(std::string_view absolutePath);
 
 // The text of a small /sys or /proc file (looked up through SystemPath), at
 // most maxBytes of it; nullopt when it cannot be opened or read.
-std::optional<std::string> ReadSystemFile(std::string_view absolutePath,
-                                          std::size_t maxBytes = 64 * 1024);
+std::optional<std::string> ReadSystemFile(std::string_view absolutePath, std::size_t maxBytes = 64 * 1024);
 
 // The text without the blanks, tabs and line ends around it, as /sys and
 // /proc files write their values.

@@ -28,8 +28,8 @@ SqlStatement& SqlStatement::BindBlob(int index, const std::vector<unsigned char>
 {
     // A zero-length blob must stay a blob, not become NULL.
     if (m_stmt)
-        sqlite3_bind_blob(m_stmt, index, bytes.empty() ? "" : static_cast<const void*>(bytes.data()),
-                          int(bytes.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_blob(m_stmt, index, bytes.empty() ? "" : static_cast<const void*>(bytes.data()), int(bytes.size()),
+            SQLITE_TRANSIENT);
     return *this;
 }
 

@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-class SqlStatement
-{
+class SqlStatement {
 public:
     SqlStatement(sqlite3* db, const char* sql);
     ~SqlStatement();

@@ -24,8 +24,8 @@ const char* EncodingName(UINT codePage)
 
 } // namespace
 
-int MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr,
-    int cchWideChar)
+int MultiByteToWideChar(
+    UINT CodePage, DWORD, LPCSTR lpMultiByteStr, int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar)
 {
     const char* name = EncodingName(CodePage);
     if (!name || !lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0)

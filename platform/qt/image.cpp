@@ -9,7 +9,7 @@ namespace {
 // Skin pictures are a few hundred pixels a side; the decoder refuses anything
 // that would need more than this many megabytes rather than exhausting memory.
 constexpr int kMaxDecodedMegabytes = 256;
-}
+} // namespace
 
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
 {

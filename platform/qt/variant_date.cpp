@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kFirstYear = 100, kLastYear = 9999;
-constexpr int kCenturyPivot = 1930;  // two-digit years mean 1930 to 2029
+constexpr int kCenturyPivot = 1930; // two-digit years mean 1930 to 2029
 const QDate kDayZero(1899, 12, 30);
 
 // Either part may be missing (null).
@@ -81,7 +81,8 @@ std::optional<Moment> ReadIso(const QString& text)
 
 QTime ReadLocalTime(const QString& text, const QLocale& locale)
 {
-    for (const QString& format : {LongTime(locale, Use::Read), Adapt(locale.timeFormat(QLocale::ShortFormat), Use::Read)})
+    for (const QString& format :
+        {LongTime(locale, Use::Read), Adapt(locale.timeFormat(QLocale::ShortFormat), Use::Read)})
         if (const QTime time = locale.toTime(text, format); time.isValid())
             return time;
     return {};
@@ -143,9 +144,8 @@ HRESULT VarDateFromStr(LPCOLESTR strIn, LCID, ULONG dwFlags, DATE* pdateOut)
         m.date = kDayZero;
     if (m.time.isNull() || (dwFlags & VAR_DATEVALUEONLY))
         m.time = QTime(0, 0);
-    const SYSTEMTIME st{WORD(m.date.year()), WORD(m.date.month()), 0,
-                        WORD(m.date.day()),  WORD(m.time.hour()),  WORD(m.time.minute()),
-                        WORD(m.time.second()), 0};
+    const SYSTEMTIME st{WORD(m.date.year()), WORD(m.date.month()), 0, WORD(m.date.day()), WORD(m.time.hour()),
+        WORD(m.time.minute()), WORD(m.time.second()), 0};
     return SystemTimeToVariantTime(&st, pdateOut) ? S_OK : DISP_E_OVERFLOW;
 }
 

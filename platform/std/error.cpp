@@ -41,8 +41,8 @@ bool MessageText(DWORD code, std::u16string& text)
         text = ErrnoText(int(code & ~APPLICATION_ERROR_MASK));
         return true;
     }
-    auto found = std::find_if(std::begin(kMessages), std::end(kMessages),
-                              [code](const Message& m) { return DWORD(m.code) == code; });
+    auto found = std::find_if(
+        std::begin(kMessages), std::end(kMessages), [code](const Message& m) { return DWORD(m.code) == code; });
     if (found == std::end(kMessages))
         return false;
     text = found->text;

@@ -39,20 +39,14 @@ INT VariantTimeToSystemTime(DATE vtime, SYSTEMTIME* lpSystemTime)
     const double whole = std::trunc(vtime);
     sys_days day = kEpoch + days{static_cast<long long>(whole)};
     long long seconds = std::llround(std::fabs(vtime - whole) * double(kSecondsPerDay));
-    if (seconds >= kSecondsPerDay) {  // rounded up to the next midnight
+    if (seconds >= kSecondsPerDay) { // rounded up to the next midnight
         day += days{1};
         seconds -= kSecondsPerDay;
     }
     const year_month_day ymd{day};
     if (int(ymd.year()) > kLastYear)
         return FALSE;
-    *lpSystemTime = SYSTEMTIME{WORD(int(ymd.year())),
-                               WORD(unsigned(ymd.month())),
-                               WORD(weekday{day}.c_encoding()),
-                               WORD(unsigned(ymd.day())),
-                               WORD(seconds / 3600),
-                               WORD(seconds / 60 % 60),
-                               WORD(seconds % 60),
-                               0};
+    *lpSystemTime = SYSTEMTIME{WORD(int(ymd.year())), WORD(unsigned(ymd.month())), WORD(weekday{day}.c_encoding()),
+        WORD(unsigned(ymd.day())), WORD(seconds / 3600), WORD(seconds / 60 % 60), WORD(seconds % 60), 0};
     return TRUE;
 }

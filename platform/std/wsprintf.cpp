@@ -35,8 +35,7 @@ std::string NumericFormat(const Conversion& s, const char* length)
     return r;
 }
 
-template <typename T>
-void AppendNumber(std::u16string& out, const Conversion& s, const char* length, T value)
+template <typename T> void AppendNumber(std::u16string& out, const Conversion& s, const char* length, T value)
 {
     char buffer[512];
     std::snprintf(buffer, sizeof buffer, NumericFormat(s, length).c_str(), value);

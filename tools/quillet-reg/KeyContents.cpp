@@ -4,9 +4,9 @@ namespace {
 
 constexpr DWORD kMaxValueNameChars = 16384;
 constexpr DWORD kMaxKeyNameChars = 256;
-constexpr int kMaxRetries = 8;  // another program may grow a value between size and read
+constexpr int kMaxRetries = 8; // another program may grow a value between size and read
 
-}  // namespace
+} // namespace
 
 LONG ReadValues(HKEY key, std::vector<RegValue>& values)
 {
@@ -21,8 +21,7 @@ LONG ReadValues(HKEY key, std::vector<RegValue>& values)
                 break;
             value.data.resize(size);
             nameChars = kMaxValueNameChars;
-            result = RegEnumValueW(key, index, name.data(), &nameChars, nullptr, &value.type, value.data.data(),
-                                   &size);
+            result = RegEnumValueW(key, index, name.data(), &nameChars, nullptr, &value.type, value.data.data(), &size);
             value.data.resize(size);
             value.name.assign(name.data(), nameChars);
         }

@@ -6,9 +6,8 @@
 
 #include "platform/registry.h"
 
-struct RegValue
-{
-    std::u16string name;  // empty for the key's default value
+struct RegValue {
+    std::u16string name; // empty for the key's default value
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
 };

@@ -7,8 +7,7 @@
 
 namespace {
 
-struct RootName
-{
+struct RootName {
     const char* shortName;
     const char* longName;
     HKEY key;
@@ -17,10 +16,10 @@ struct RootName
 bool SameNoCase(const std::string& a, const char* b)
 {
     return std::equal(a.begin(), a.end(), b, b + std::char_traits<char>::length(b),
-                      [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+        [](char x, char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-}  // namespace
+} // namespace
 
 std::optional<KeyPath> KeyPath::Parse(const std::string& text)
 {

@@ -7,8 +7,7 @@
 
 #include "platform/registry.h"
 
-struct KeyPath
-{
+struct KeyPath {
     HKEY root = nullptr;
     std::string rootName;  // the long form, HKEY_LOCAL_MACHINE
     std::u16string subKey; // empty for the root itself

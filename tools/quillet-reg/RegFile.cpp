@@ -88,7 +88,7 @@ LONG DeleteTree(const KeyPath& key)
     return CLuRegistry::DeleteKeyTree(key.root, key.subKey.c_str()) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
-}  // namespace
+} // namespace
 
 LONG ExportKey(const KeyPath& key, std::ostream& out)
 {
@@ -106,7 +106,8 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
     HKEY current = nullptr;
     LONG result = ERROR_SUCCESS;
     for (const auto& [number, line] : lines) {
-        auto fail = [&, number = number](const std::string& why) { problem = "line " + std::to_string(number) + ": " + why; };
+        auto fail = [&, number = number](
+                        const std::string& why) { problem = "line " + std::to_string(number) + ": " + why; };
         if (line.empty() || line.starts_with(';'))
             continue;
         if (!headerSeen) {
@@ -121,8 +122,10 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
             RegCloseKey(current);
             current = nullptr;
             bool remove = line.starts_with("[-");
-            std::optional<KeyPath> key = line.ends_with(']') ? KeyPath::Parse(line.substr(remove ? 2 : 1, line.size() - (remove ? 3 : 2))) : std::nullopt;
-            if (!key || (remove && key->subKey.empty())) {  // a root holds values but is never deleted
+            std::optional<KeyPath> key = line.ends_with(']')
+                ? KeyPath::Parse(line.substr(remove ? 2 : 1, line.size() - (remove ? 3 : 2)))
+                : std::nullopt;
+            if (!key || (remove && key->subKey.empty())) { // a root holds values but is never deleted
                 fail("bad key line " + line);
                 break;
             }
@@ -132,7 +135,7 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
                 continue;
             }
             result = RegCreateKeyExW(key->root, key->subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                     KEY_ALL_ACCESS, nullptr, &current, nullptr);
+                KEY_ALL_ACCESS, nullptr, &current, nullptr);
             if (result != ERROR_SUCCESS)
                 break;
             continue;
@@ -151,7 +154,8 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
             if (result == ERROR_FILE_NOT_FOUND)
                 result = ERROR_SUCCESS;
         } else {
-            result = RegSetValueExW(current, value.name.c_str(), 0, value.type, value.data.data(), DWORD(value.data.size()));
+            result = RegSetValueExW(
+                current, value.name.c_str(), 0, value.type, value.data.data(), DWORD(value.data.size()));
         }
         if (result != ERROR_SUCCESS)
             break;

@@ -7,17 +7,20 @@
 
 namespace {
 
-struct TypeEntry
-{
+struct TypeEntry {
     DWORD type;
     const char* name;
 };
 
 constexpr TypeEntry kTypes[] = {
-    {REG_NONE, "REG_NONE"},         {REG_SZ, "REG_SZ"},
-    {REG_EXPAND_SZ, "REG_EXPAND_SZ"}, {REG_BINARY, "REG_BINARY"},
-    {REG_DWORD, "REG_DWORD"},       {REG_DWORD_BIG_ENDIAN, "REG_DWORD_BIG_ENDIAN"},
-    {REG_LINK, "REG_LINK"},         {REG_MULTI_SZ, "REG_MULTI_SZ"},
+    {REG_NONE, "REG_NONE"},
+    {REG_SZ, "REG_SZ"},
+    {REG_EXPAND_SZ, "REG_EXPAND_SZ"},
+    {REG_BINARY, "REG_BINARY"},
+    {REG_DWORD, "REG_DWORD"},
+    {REG_DWORD_BIG_ENDIAN, "REG_DWORD_BIG_ENDIAN"},
+    {REG_LINK, "REG_LINK"},
+    {REG_MULTI_SZ, "REG_MULTI_SZ"},
     {REG_QWORD, "REG_QWORD"},
 };
 
@@ -114,7 +117,7 @@ std::optional<std::string> Unquoted(std::string_view& rest)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 std::string TypeName(DWORD type)
 {
@@ -181,7 +184,8 @@ std::optional<std::vector<BYTE>> DataFromText(DWORD type, const std::string& tex
     case REG_QWORD: {
         bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
         std::uint64_t number = 0;
-        auto [end, error] = std::from_chars(text.data() + (hex ? 2 : 0), text.data() + text.size(), number, hex ? 16 : 10);
+        auto [end, error] = std::from_chars(
+            text.data() + (hex ? 2 : 0), text.data() + text.size(), number, hex ? 16 : 10);
         if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
             (type == REG_DWORD && number > 0xFFFFFFFFu))
             return std::nullopt;

@@ -34,10 +34,9 @@ constexpr const char* kUsage =
     "REG_MULTI_SZ strings are separated by \\0.\n"
     "Without /f (/y), overwriting or deleting asks on a terminal and fails otherwise.\n";
 
-struct Options
-{
+struct Options {
     std::vector<std::string> words;
-    std::optional<std::string> valueName;  // "" with /ve: the default value
+    std::optional<std::string> valueName; // "" with /ve: the default value
     std::string type = "REG_SZ";
     std::string data;
     bool force = false;
@@ -56,8 +55,9 @@ std::string ErrorText(LONG code)
     case ERROR_FILE_NOT_FOUND:
         return "The system was unable to find the specified registry key or value.";
     case ERROR_BADDB:
-        return "The registry store " + store + " is not a registry database; it was left untouched "
-               "(move it aside to start afresh).";
+        return "The registry store " + store +
+            " is not a registry database; it was left untouched "
+            "(move it aside to start afresh).";
     case ERROR_CANTOPEN:
         return "The registry store " + store + " cannot be opened or created.";
     case ERROR_ACCESS_DENIED:
@@ -121,7 +121,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& why)
             options.valueName = "";
         else if (flag == "F" || flag == "Y")
             options.force = true;
-        else  // file paths start with "/" too
+        else // file paths start with "/" too
             options.words.push_back(arg);
     }
     return options;
@@ -130,7 +130,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& why)
 bool SameNoCase(std::u16string_view a, std::u16string_view b)
 {
     auto lower = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
 }
 
 std::string ValueLine(const RegValue& value)
@@ -177,10 +178,11 @@ int Add(const KeyPath& key, const Options& options)
     if (type)
         data = DataFromText(*type, options.data);
     if (options.valueName && (!type || !data))
-        return Fail(!type ? "unsupported type " + options.type : "data \"" + options.data + "\" does not fit " + options.type);
+        return Fail(
+            !type ? "unsupported type " + options.type : "data \"" + options.data + "\" does not fit " + options.type);
     HKEY handle = nullptr;
-    LONG result = RegCreateKeyExW(key.root, key.subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+    LONG result = RegCreateKeyExW(
+        key.root, key.subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
     if (result == ERROR_SUCCESS && options.valueName) {
         std::u16string name = Utf8ToUtf16(*options.valueName);
         result = RegQueryValueExW(handle, name.c_str(), nullptr, nullptr, nullptr, nullptr);
@@ -265,7 +267,7 @@ int Import(const std::string& file)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -283,8 +285,8 @@ int main(int argc, char** argv)
     const std::vector<std::string>& words = options->words;
     std::string command = words.empty() ? "" : Upper(words[0]);
     size_t wanted = (command == "EXPORT") ? 3 : 2;
-    if (words.size() != wanted || (command != "QUERY" && command != "ADD" && command != "DELETE" &&
-                                   command != "EXPORT" && command != "IMPORT"))
+    if (words.size() != wanted ||
+        (command != "QUERY" && command != "ADD" && command != "DELETE" && command != "EXPORT" && command != "IMPORT"))
         return Fail("Invalid syntax. Type \"quillet-reg /?\" for usage.");
     if (command == "IMPORT")
         return Import(words[1]);

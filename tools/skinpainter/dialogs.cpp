@@ -78,8 +78,8 @@ void PaintAbout(QPainter& p, const Sheet& sh)
         QColor c = dots[i];
         c.setAlphaF(0.55);
         p.setBrush(c);
-        p.drawRoundedRect(QRectF(sh.size().width() / 2.0 + (i - 1.5) * 14 * s + 2 * s, foot - 2 * s, 10 * s, 4 * s),
-            2 * s, 2 * s);
+        p.drawRoundedRect(
+            QRectF(sh.size().width() / 2.0 + (i - 1.5) * 14 * s + 2 * s, foot - 2 * s, 10 * s, 4 * s), 2 * s, 2 * s);
     }
 }
 

@@ -132,7 +132,9 @@ void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink)
     p.setBrush(Qt::NoBrush);
     p.setPen(Stroke(ink, 2));
     switch (g) {
-    case Glyph::Battery: Battery(p, ink); break;
+    case Glyph::Battery:
+        Battery(p, ink);
+        break;
     case Glyph::CoinCell:
         p.drawEllipse(QPointF(12, 12), 9, 9);
         p.setPen(Stroke(ink, 1.2));
@@ -141,7 +143,9 @@ void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink)
         p.drawLine(QPointF(12, 9.5), QPointF(12, 14.5));
         p.drawLine(QPointF(9.5, 12), QPointF(14.5, 12));
         break;
-    case Glyph::Chip: Chip(p, ink); break;
+    case Glyph::Chip:
+        Chip(p, ink);
+        break;
     case Glyph::Drive:
         p.drawRoundedRect(QRectF(3, 5, 18, 14), 2.5, 2.5);
         p.drawLine(QPointF(3, 13), QPointF(21, 13));
@@ -162,8 +166,12 @@ void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink)
             p.drawLine(QPointF(9.5, y), QPointF(20.5, y));
         }
         break;
-    case Glyph::Sun: Sun(p, ink); break;
-    case Glyph::Reset: ArcArrow(p, ink, 7.5, 100, -285, 2.2); break;
+    case Glyph::Sun:
+        Sun(p, ink);
+        break;
+    case Glyph::Reset:
+        ArcArrow(p, ink, 7.5, 100, -285, 2.2);
+        break;
     case Glyph::Power: {
         QPainterPath arc;
         const QRectF ring(4.5, 5, 15, 15);
@@ -200,9 +208,15 @@ void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink)
         p.setPen(Stroke(ink, 2.6));
         p.drawLine(QPointF(5.5, 12), QPointF(18.5, 12));
         break;
-    case Glyph::Folder: Folder(p, ink); break;
-    case Glyph::Pin: Pin(p, ink); break;
-    case Glyph::Gear: Gear(p, ink); break;
+    case Glyph::Folder:
+        Folder(p, ink);
+        break;
+    case Glyph::Pin:
+        Pin(p, ink);
+        break;
+    case Glyph::Gear:
+        Gear(p, ink);
+        break;
     case Glyph::Info: {
         // A disc with the letter cut out reads at 16 pixels where a ring blurs.
         QPainterPath disc, letter;

@@ -8,10 +8,25 @@
 class QPainter;
 
 enum class Glyph {
-    Battery, CoinCell, Chip, Drive, Card,      // read-out icons
-    List, Sun, Reset, Power, Exit,             // monitor actions
-    Sync, Cross, Check, Minus, Plus, Folder,   // dialog buttons
-    Pin, Gear, Info,                           // command bar
+    Battery,
+    CoinCell,
+    Chip,
+    Drive,
+    Card, // read-out icons
+    List,
+    Sun,
+    Reset,
+    Power,
+    Exit, // monitor actions
+    Sync,
+    Cross,
+    Check,
+    Minus,
+    Plus,
+    Folder, // dialog buttons
+    Pin,
+    Gear,
+    Info, // command bar
 };
 
 void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink);

@@ -29,11 +29,21 @@ QImage PaintScreen(const Screen& screen, Sheet& sheet)
         QPainter p(&image);
         look::Background(p, sheet.size());
         switch (screen.number) {
-        case 1: PaintMonitor(p, sheet); break;
-        case 2: PaintMemory(p, sheet); break;
-        case 3: PaintAbout(p, sheet); break;
-        case 4: PaintSettings(p, sheet); break;
-        case 5: PaintBrowser(p, sheet); break;
+        case 1:
+            PaintMonitor(p, sheet);
+            break;
+        case 2:
+            PaintMemory(p, sheet);
+            break;
+        case 3:
+            PaintAbout(p, sheet);
+            break;
+        case 4:
+            PaintSettings(p, sheet);
+            break;
+        case 5:
+            PaintBrowser(p, sheet);
+            break;
         }
     }
     // Skin pictures are opaque.

@@ -10,24 +10,24 @@
 namespace look {
 namespace {
 
-QColor Mix(const QColor& a, const QColor& b, double t)
-{
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-        a.blueF() + (b.blueF() - a.blueF()) * t);
-}
+    QColor Mix(const QColor& a, const QColor& b, double t)
+    {
+        return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+            a.blueF() + (b.blueF() - a.blueF()) * t);
+    }
 
-// A centred square inside r, shrunk by a margin.
-QRectF Square(const QRectF& r, double margin)
-{
-    const double side = std::min(r.width(), r.height()) - 2 * margin;
-    return QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
-}
+    // A centred square inside r, shrunk by a margin.
+    QRectF Square(const QRectF& r, double margin)
+    {
+        const double side = std::min(r.width(), r.height()) - 2 * margin;
+        return QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
 
-// Outlines sit on pixel boundaries: a stroke of width w is drawn w/2 inside.
-QRectF Inner(const QRectF& r, double w)
-{
-    return r.adjusted(w / 2, w / 2, -w / 2, -w / 2);
-}
+    // Outlines sit on pixel boundaries: a stroke of width w is drawn w/2 inside.
+    QRectF Inner(const QRectF& r, double w)
+    {
+        return r.adjusted(w / 2, w / 2, -w / 2, -w / 2);
+    }
 
 } // namespace
 
