@@ -49,3 +49,29 @@ foreach(page quillet.1 quillet-reg.1)
 endforeach()
 add_custom_target(quillet-man ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The Debian package, quillet_VERSION_ARCH.deb: scripts/package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillet)
+set(CPACK_PACKAGE_VENDOR "The Quillet developers")
+set(CPACK_PACKAGE_CONTACT "The Quillet developers <maintainers@users.noreply.c-seed-65272d73.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quick-look monitor of battery, memory and storage")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Libraries come from the binaries (dpkg-shlibdeps); nothing is listed by hand.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The summary above is the first line; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Quillet is a quick-look system monitor: start it, glance, and it is gone.
+One skinned window shows the main and the second battery, the free share
+of memory and of the root file system, and a row of one-tap actions:
+brightness settings, restart, suspend and exit. It closes itself after a
+few seconds unless you keep it open.
+.
+The look comes from a skin folder of pictures and a colour file. The
+settings are kept in a small per-user registry file, which the quillet-reg
+command reads and writes.")
+include(CPack)
