@@ -16,7 +16,14 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/ca
     XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen QUILLET_SCREEN=240x320 LC_ALL=C.UTF-8
-unset QUILLET_ROOT QUILLET_DEVICE_LOG QUILLET_SNAPSHOT
+unset QUILLET_DEVICE_LOG QUILLET_SNAPSHOT
+# A made-up machine with one battery: a container without /sys would stop
+# the program at its "No battery status" box.
+export QUILLET_ROOT="$work/machine"
+mkdir -p "$QUILLET_ROOT/sys/class/power_supply/BAT0" "$QUILLET_ROOT/proc"
+echo Battery >"$QUILLET_ROOT/sys/class/power_supply/BAT0/type"
+echo 50 >"$QUILLET_ROOT/sys/class/power_supply/BAT0/capacity"
+printf 'MemTotal: 4000000 kB\nMemAvailable: 1000000 kB\n' >"$QUILLET_ROOT/proc/meminfo"
 
 failures=0
 fail() {
