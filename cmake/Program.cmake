@@ -22,6 +22,3 @@ target_link_libraries(quillet PRIVATE quillet_program quillet_res)
 # The default skin sits beside the program, in the build as in the install.
 add_custom_command(TARGET quillet POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/skins/Default $<TARGET_FILE_DIR:quillet>/Skins/Default)
-
-install(TARGETS quillet RUNTIME DESTINATION bin)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/Default DESTINATION bin/Skins)

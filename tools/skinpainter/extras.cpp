@@ -23,16 +23,6 @@ QImage PaintToolStrip()
     return strip.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage PaintAppIcon()
-{
-    QImage icon = BlankCanvas(QSize(64, 64));
-    {
-        QPainter p(&icon);
-        look::Emblem(p, QRectF(0, 0, 64, 64));
-    }
-    return icon.convertToFormat(QImage::Format_ARGB32);
-}
-
 QByteArray ColourFileText()
 {
     // The reader takes the first match of each name anywhere in the text,

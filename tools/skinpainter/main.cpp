@@ -1,5 +1,5 @@
 // quillet-skinpainter REPO          draws the default skin, the command-bar
-//                                   strip and the icon into the source tree
+//                                   strip and the icons into the source tree
 // quillet-skinpainter --check REPO  compares them with what it would draw
 #include <QDir>
 #include <QFile>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "extras.h"
+#include "icon.h"
 #include "layout.h"
 #include "screens.h"
 
@@ -33,7 +34,12 @@ std::vector<Output> DrawAll()
     }
     out.push_back({"skins/Default/QSet.ini", {}, ColourFileText()});
     out.push_back({"res/bitmap/128.png", PaintToolStrip(), {}});
-    out.push_back({"res/icon/quillet.png", PaintAppIcon(), {}});
+    out.push_back({"res/icon/quillet.png", PaintAppIcon(64), {}});
+    for (int size : kIconSizes) {
+        const QString name = QString::number(size);
+        out.push_back({"dist/icons/hicolor/" + name + "x" + name + "/apps/quillet.png", PaintAppIcon(size), {}});
+    }
+    out.push_back({"dist/icons/hicolor/scalable/apps/quillet.svg", {}, AppIconSvg()});
     return out;
 }
 

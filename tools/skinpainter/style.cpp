@@ -114,26 +114,46 @@ void Badge(QPainter& p, const QRectF& area, const QColor& accent, Glyph g, doubl
     DrawGlyph(p, g, Square(sq, sq.width() * 0.09), accent);
 }
 
-void Emblem(QPainter& p, const QRectF& r)
+EmblemParts EmblemLayout(const QRectF& r, bool fitPixels)
 {
+    const double u = r.width() / 64.0;
+    // Fitted to pixels, every edge is whole and the bars keep a gap of at
+    // least one pixel, so small icons stay sharp.
+    auto fit = [fitPixels](double v) { return fitPixels ? std::round(v) : v; };
+    EmblemParts e;
+    const double inset = fitPixels ? std::max(1.0, fit(2 * u)) : 2 * u;
+    e.tile = r.adjusted(inset, inset, -inset, -inset);
+    e.tileCorner = 14 * u;
+    const double left = fit(14 * u);
+    const double length = r.width() - 2 * left;
+    const double height = fitPixels ? std::max(2.0, fit(7 * u)) : 7 * u;
+    const double pitch = fitPixels ? std::max(height + 1, fit(12 * u)) : 12 * u;
+    const double top = fitPixels ? fit((r.height() - 2 * pitch - height) / 2) : 17 * u;
+    e.barCorner = fitPixels && height < 4 ? 0 : height / 2;
+    const double levels[] = {34, 24, 14};
+    for (int i = 0; i < 3; ++i) {
+        e.track[i] = QRectF(r.left() + left, r.top() + top + i * pitch, length, height);
+        e.level[i] = QRectF(e.track[i].topLeft(), QSizeF(fit(length * levels[i] / 36), height));
+    }
+    return e;
+}
+
+void Emblem(QPainter& p, const QRectF& r, bool fitPixels)
+{
+    const EmblemParts e = EmblemLayout(r, fitPixels);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const double u = r.width() / 64.0;
     QLinearGradient g(r.topLeft(), r.bottomRight());
-    g.setColorAt(0, QColor(58, 118, 196));
-    g.setColorAt(1, QColor(24, 128, 140));
+    g.setColorAt(0, e.tileFrom);
+    g.setColorAt(1, e.tileTo);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
-    p.drawRoundedRect(r.adjusted(2 * u, 2 * u, -2 * u, -2 * u), 14 * u, 14 * u);
-    // Three level bars: the program in one picture.
-    const QColor fills[] = {QColor(120, 226, 150), QColor(255, 204, 92), QColor(255, 255, 255)};
-    const double lengths[] = {34, 24, 14};
+    p.drawRoundedRect(e.tile, e.tileCorner, e.tileCorner);
     for (int i = 0; i < 3; ++i) {
-        const QRectF track(r.left() + 14 * u, r.top() + (17 + i * 12) * u, 36 * u, 7 * u);
-        p.setBrush(QColor(255, 255, 255, 60));
-        p.drawRoundedRect(track, 3.5 * u, 3.5 * u);
-        p.setBrush(fills[i]);
-        p.drawRoundedRect(QRectF(track.left(), track.top(), lengths[i] * u, track.height()), 3.5 * u, 3.5 * u);
+        p.setBrush(e.trackColour);
+        p.drawRoundedRect(e.track[i], e.barCorner, e.barCorner);
+        p.setBrush(e.levelColour[i]);
+        p.drawRoundedRect(e.level[i], e.barCorner, e.barCorner);
     }
     p.restore();
 }

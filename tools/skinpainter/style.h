@@ -34,7 +34,20 @@ void Dock(QPainter& p, QSize size, double top, double s);
 void Tile(QPainter& p, const QRectF& r, const QColor& base, Glyph g, double s);
 // A read-out icon: a tinted square with the symbol in its accent colour.
 void Badge(QPainter& p, const QRectF& area, const QColor& accent, Glyph g, double s);
-// The program's emblem (application icon, About dialog).
-void Emblem(QPainter& p, const QRectF& r);
+// The program's emblem (application icon, About dialog): a rounded tile
+// with three level bars, the program in one picture.
+struct EmblemParts {
+    QRectF tile;
+    double tileCorner = 0;
+    QColor tileFrom{58, 118, 196}, tileTo{24, 128, 140}; // top-left to bottom-right
+    QRectF track[3], level[3];
+    double barCorner = 0;
+    QColor trackColour{255, 255, 255, 60};
+    QColor levelColour[3] = {{120, 226, 150}, {255, 204, 92}, {255, 255, 255}};
+};
+// The emblem's parts inside the square r; fitPixels puts their edges on whole
+// pixels, for small icons.
+EmblemParts EmblemLayout(const QRectF& r, bool fitPixels);
+void Emblem(QPainter& p, const QRectF& r, bool fitPixels = false);
 
 } // namespace look
