@@ -122,6 +122,23 @@ TEST_F(AboutBox, PictureFontsAndColoursFollowTheScreenAndSkin)
     EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
+TEST_F(AboutBox, StaysAboveTheMainWindowAndCannotBeMinimised)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    QWidget* main = AfxWidget(AfxGetMainWnd()->m_hWnd)->window();
+    ModalRecorder modal(IDOK, [&](CDialog* d) {
+        QWidget* w = AfxWidget(d->m_hWnd);
+        EXPECT_TRUE(w->isWindow());
+        EXPECT_EQ(w->parentWidget(), main) << "owned by the main window";
+        EXPECT_FALSE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_TRUE(w->windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_TRUE(w->isModal());
+    });
+    Command(ID_ABOUT_MENU);
+    EXPECT_EQ(modal.count, 1);
+}
+
 TEST_F(AboutBox, MissingPictureShowsTheBoxEveryTime)
 {
     CQuilletView* view = Start();
