@@ -55,20 +55,23 @@ const SESSION_REBOOT kSessionReboots[] = {
         "RequestReboot", SESSION_ARGS::None, nullptr, nullptr},
 };
 
-// Calls fn with each desktop of an XDG_CURRENT_DESKTOP list such as
-// "ubuntu:GNOME", in order, until it returns true.
-template <typename Fn> bool ForEachDesktop(const char* pszCurrentDesktop, Fn fn)
+// The first row, for the desktops of an XDG_CURRENT_DESKTOP list such as
+// "ubuntu:GNOME" in that order, whose desktop matches and that usable accepts.
+template <typename Row, size_t N, typename Usable>
+const Row* FirstForDesktops(const char* pszCurrentDesktop, const Row (&rows)[N], Usable usable)
 {
     const std::string_view desktops = pszCurrentDesktop ? pszCurrentDesktop : "";
     for (size_t start = 0; start <= desktops.size();) {
         size_t end = desktops.find(':', start);
         if (end == std::string_view::npos)
             end = desktops.size();
-        if (fn(std::string(desktops.substr(start, end - start))))
-            return true;
+        const std::string desktop(desktops.substr(start, end - start));
+        for (const Row& row : rows)
+            if (strcasecmp(desktop.c_str(), row.desktop) == 0 && usable(row))
+                return &row;
         start = end + 1;
     }
-    return false;
+    return nullptr;
 }
 
 // The seam for tests and demos: one line per request instead of the request.
@@ -131,19 +134,11 @@ bool AskSessionManager(const SESSION_REBOOT& way)
 
 const APPLET_CHOICE* FindBacklightApplet(const char* pszCurrentDesktop, bool (*pfnInstalled)(const char*))
 {
-    const APPLET_CHOICE* found = nullptr;
-    ForEachDesktop(pszCurrentDesktop, [&](const std::string& desktop) {
-        for (const APPLET_CHOICE& a : kApplets)
-            if (strcasecmp(desktop.c_str(), a.desktop) == 0 && pfnInstalled(a.program)) {
-                found = &a;
-                return true;
-            }
-        return false;
-    });
-    if (found)
-        return found;
+    const auto installed = [&](const APPLET_CHOICE& a) { return pfnInstalled(a.program); };
+    if (const APPLET_CHOICE* applet = FirstForDesktops(pszCurrentDesktop, kApplets, installed))
+        return applet;
     for (const APPLET_CHOICE& a : kApplets)
-        if (pfnInstalled(a.program))
+        if (installed(a))
             return &a;
     return nullptr;
 }
@@ -152,18 +147,9 @@ const SESSION_REBOOT* FindSessionReboot(
     const char* pszCurrentDesktop, bool (*pfnAnswers)(const char*), bool (*pfnInstalled)(const char*))
 {
     // A desktop's command only counts in its own session; a D-Bus way, when its manager answers.
-    const SESSION_REBOOT* found = nullptr;
-    ForEachDesktop(pszCurrentDesktop, [&](const std::string& desktop) {
-        for (const SESSION_REBOOT& r : kSessionReboots)
-            if (strcasecmp(desktop.c_str(), r.desktop) == 0 &&
-                (r.program ? pfnInstalled(r.program) : pfnAnswers(r.service))) {
-                found = &r;
-                return true;
-            }
-        return false;
-    });
-    if (found)
-        return found;
+    if (const SESSION_REBOOT* way = FirstForDesktops(pszCurrentDesktop, kSessionReboots,
+            [&](const SESSION_REBOOT& r) { return r.program ? pfnInstalled(r.program) : pfnAnswers(r.service); }))
+        return way;
     // Started without the desktop's variable: whichever session manager runs.
     for (const SESSION_REBOOT& r : kSessionReboots)
         if (std::string_view(r.name) != "mate" && pfnAnswers(r.service) && (!r.program || pfnInstalled(r.program)))
