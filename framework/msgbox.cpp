@@ -100,8 +100,8 @@ int AfxShowMessageBox(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UIN
     }
     for (const Answer& a : answers)
         box.addButton(a.button);
-    const size_t nDefault = (nType & MB_DEFMASK) / MB_DEFBUTTON2 < answers.size() ? (nType & MB_DEFMASK) / MB_DEFBUTTON2
-                                                                                  : 0;
+    const size_t nAsked = (nType & MB_DEFMASK) / MB_DEFBUTTON2; // 0 first button, 1 second, ...
+    const size_t nDefault = nAsked < answers.size() ? nAsked : 0;
     box.setDefaultButton(answers[nDefault].button);
     if (NobodyCanAnswer())
         return AnswerUnattended(box, answers[nDefault].id);

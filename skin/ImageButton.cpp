@@ -26,6 +26,8 @@ void CImageButton::FitLabel(CDC& dc, const CString& strLabel, LONG nWidth, CFont
     const LONG nFull = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     const LONG nSign = lf.lfHeight < 0 ? -1 : 1;
     const LONG nSmallest = std::max<LONG>(1, nFull * kSmallestLabelPercent / 100);
+    if (nSmallest >= nFull)
+        return;
     const auto fits = [&](LONG nHeight) {
         lf.lfHeight = nSign * nHeight;
         fontFitted.DeleteObject();
