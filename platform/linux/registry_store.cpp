@@ -204,8 +204,9 @@ LONG Connect(const std::string& path, const struct stat& st)
     }
     if (rc == SQLITE_OK && !sqlite3_db_readonly(db, "main")) {
         // Hives made by earlier versions kept commits in a write-ahead log
-        // beside the file; leave it (not possible while another copy still
-        // has it open: then each write is checkpointed into the file).
+        // beside the file: switch them to the rollback journal. That fails
+        // while another copy has the hive open; each write is then
+        // checkpointed into the file instead.
         sqlite3_exec(db, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
