@@ -1,6 +1,9 @@
 #include "framework/app.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -143,6 +146,12 @@ void AfxWinInit(int& argc, char** argv)
     auto* app = new QApplication(argc, argv);
     // The main frame's destruction ends the program, not the last window.
     app->setQuitOnLastWindowClosed(false);
+    // The toolkit's own words (Yes, No, OK) in the desktop's language, as
+    // every other program shows them; English where no translation is installed.
+    auto* translator = new QTranslator(app);
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 int AfxWinMain(int argc, char** argv)

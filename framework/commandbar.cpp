@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "framework/hwnd_p.h"
 #include "platform/metrics.h"
 
 namespace {
 
 // Sizes on a normal screen; VGA screens double them.
 constexpr int kBarHeight = 26;
-constexpr int kTextPixels = 12;
 constexpr int kIconSide = 16;
 constexpr int kMarginX = 2;
 constexpr int kMarginY = 1;
@@ -40,9 +40,7 @@ AfxCommandBar::AfxCommandBar(QWidget* parent, HWND hTarget) : QWidget(parent), m
     const int unit = Unit();
     setFixedHeight(kBarHeight * unit);
     setAutoFillBackground(true);
-    QFont f = font();
-    f.setPixelSize(kTextPixels * unit);
-    setFont(f);
+    setFont(AfxScaledTextFont(font()));
     m_layout = new QHBoxLayout(this);
     m_layout->setContentsMargins(kMarginX * unit, kMarginY * unit, kMarginX * unit, kMarginY * unit);
     m_layout->setSpacing(kSpacing * unit);
@@ -61,11 +59,14 @@ void AfxCommandBar::AddMenu(const AFX_MENU* pMenu)
         const AFX_MENUITEM& item = pMenu->pItems[i];
         if (item.nLevel == 0) {
             auto* button = new QToolButton(this);
+            // Set on each: a desktop's own tool button and menu fonts would win over the bar's.
+            button->setFont(font());
             button->setText(Text(item.lpszText));
             button->setPopupMode(QToolButton::InstantPopup);
             button->setAutoRaise(true);
             button->setFocusPolicy(Qt::NoFocus);
             menu = new QMenu(button);
+            menu->setFont(font());
             button->setMenu(menu);
             Insert(button);
         } else if (menu && (item.nFlags & MF_SEPARATOR)) {
@@ -97,6 +98,7 @@ void AfxCommandBar::AddSeparator()
 void AfxCommandBar::AddAdornment()
 {
     auto* close = new QToolButton(this);
+    close->setFont(font());
     close->setText(QStringLiteral("×"));
     close->setToolTip(QStringLiteral("Закрыть"));
     close->setAutoRaise(true);
@@ -108,6 +110,7 @@ void AfxCommandBar::AddAdornment()
 void AfxCommandBar::AddTextButton(const QString& text, UINT nID)
 {
     auto* button = new QPushButton(text, this);
+    button->setFont(font());
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, nID] { SendCommand(m_hTarget, nID, BN_CLICKED); });
     m_layout->addWidget(button);

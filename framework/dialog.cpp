@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "framework/app.h"
 #include "framework/commandbar_p.h"
 #include "framework/dlgunits.h"
 #include "framework/hwnd_p.h"
@@ -116,6 +117,17 @@ LONG_PTR CDialog::DoModal()
         return m_nModalResult;
     }
     auto* dialog = static_cast<QDialog*>(h->widget);
+    // A dialog opened without a parent belongs to the main window all the
+    // same: it stays above it and cannot be minimised away on its own,
+    // leaving the blocked main window with no dialog in sight.
+    const CWnd* pMain = AfxGetMainWnd();
+    QWidget* owner = m_pParentWnd ? AfxWidget(m_pParentWnd->m_hWnd) : (pMain ? AfxWidget(pMain->m_hWnd) : nullptr);
+    const Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (owner && owner->window() != dialog && dialog->parentWidget() != owner->window())
+        dialog->setParent(owner->window(), flags);
+    else
+        dialog->setWindowFlags(flags);
     dialog->setModal(true);
     dialog->show();
     QEventLoop loop;

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr AFX_BASE_UNITS kNormalUnits{7, 13};
+constexpr int kTextPixels = 12;
 
 int MulDiv(int number, int numerator, int denominator)
 {
@@ -19,6 +20,12 @@ int MulDiv(int number, int numerator, int denominator)
 AFX_BASE_UNITS AfxGetDialogBaseUnits()
 {
     return IsVgaScreen() ? AFX_BASE_UNITS{kNormalUnits.cx * 2, kNormalUnits.cy * 2} : kNormalUnits;
+}
+
+QFont AfxScaledTextFont(QFont font)
+{
+    font.setPixelSize(kTextPixels * AfxGetDialogBaseUnits().cx / kNormalUnits.cx);
+    return font;
 }
 
 RECT AfxMapDialogRect(int x, int y, int cx, int cy)

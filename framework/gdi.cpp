@@ -278,6 +278,18 @@ int CDC::DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
     return bounds.height();
 }
 
+SIZE CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
+{
+    if (!m_hDC || !lpszString)
+        return SIZE{0, 0};
+    const QString text = nCount < 0 ? QString::fromUtf16(lpszString) : QString::fromUtf16(lpszString, nCount);
+    const QFont font = m_hDC->font ? m_hDC->font->font : m_hDC->painter ? m_hDC->painter->font() : QFont();
+    const QFontMetrics metrics(font);
+    // A glyph's ink may reach past its advance (bold, italic): count it.
+    const int width = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    return SIZE{LONG(width), LONG(metrics.height())};
+}
+
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
     if (!m_hDC || !m_hDC->painter || !pSrcDC || !pSrcDC->m_hDC || dwRop != SRCCOPY)

@@ -24,6 +24,10 @@ using LPCRECT = const RECT*;
 struct POINT {
     LONG x, y;
 };
+
+struct SIZE {
+    LONG cx, cy;
+};
 using LPPOINT = POINT*;
 
 class CRect : public RECT {
@@ -153,6 +157,9 @@ public:
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     int DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    // Width (with any ink past the last advance) and height of one line of
+    // text in the selected font.
+    SIZE GetTextExtent(LPCWSTR lpszString, int nCount) const;
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
 
 protected:

@@ -156,6 +156,10 @@ void AfxSetMessagePos(const QPoint& screen);
 HWND AfxHandleOf(QWidget* widget);
 QWidget* AfxWidget(HWND hWnd);
 
+// The framework's own texts (command bars, bars without a font of their
+// own) at 12 pixels, doubled on VGA screens like the dialog units.
+QFont AfxScaledTextFont(QFont font);
+
 // The context a control paints with: the paint in progress and the font the
 // control was given, as the platform hands it over.
 void AfxInitPaintContext(HDC__& dc, HWND hWnd);

@@ -1,7 +1,12 @@
 #include "framework/msgbox.h"
 
+#include <QDir>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "framework/hwnd_p.h"
 
@@ -27,6 +32,35 @@ QMessageBox::Icon IconOf(UINT nType)
     default:
         return QMessageBox::NoIcon;
     }
+}
+
+// Where nobody can answer (headless, or a run that takes pictures), a box
+// would wait forever: it is saved as a picture when pictures are taken,
+// printed to standard error, and answered with its default button.
+bool NobodyCanAnswer()
+{
+    const char* dir = std::getenv("QUILLET_SNAPSHOT");
+    return (dir && *dir) || QGuiApplication::platformName() == QLatin1String("offscreen");
+}
+
+int AnswerUnattended(QMessageBox& box, int nDefault)
+{
+    QString saved;
+    if (const char* dir = std::getenv("QUILLET_SNAPSHOT"); dir && *dir) {
+        static int s_nBoxes = 0;
+        saved = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("messagebox-%1.png").arg(++s_nBoxes));
+        QDir().mkpath(QFileInfo(saved).absolutePath());
+        box.show();
+        if (!box.grab().save(saved, "PNG"))
+            saved = QStringLiteral("(cannot write ") + saved + u')';
+        box.hide();
+    }
+    const QString answer = box.defaultButton() ? box.defaultButton()->text().remove(u'&') : QStringLiteral("OK");
+    std::fprintf(stderr, "message box \"%s\": %s\n  answered %s%s%s\n", box.windowTitle().toLocal8Bit().constData(),
+        box.text().toLocal8Bit().constData(), answer.toLocal8Bit().constData(), saved.isEmpty() ? "" : ", saved as ",
+        saved.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return nDefault;
 }
 
 } // namespace
@@ -66,6 +100,11 @@ int AfxShowMessageBox(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UIN
     }
     for (const Answer& a : answers)
         box.addButton(a.button);
+    const size_t nAsked = (nType & MB_DEFMASK) / MB_DEFBUTTON2; // 0 first button, 1 second, ...
+    const size_t nDefault = nAsked < answers.size() ? nAsked : 0;
+    box.setDefaultButton(answers[nDefault].button);
+    if (NobodyCanAnswer())
+        return AnswerUnattended(box, answers[nDefault].id);
     box.exec();
     const auto pressed = box.standardButton(box.clickedButton());
     for (const Answer& a : answers)

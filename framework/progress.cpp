@@ -69,7 +69,10 @@ private:
 
 AfxWindow* AfxNewProgress(QWidget* parent, DWORD)
 {
-    return new AfxProgress(parent);
+    auto* bar = new AfxProgress(parent);
+    // Text over a bar is sized like the rest of the window, large screens included.
+    bar->setFont(AfxScaledTextFont(bar->font()));
+    return bar;
 }
 
 void CProgressCtrl::SetRange(short nLower, short nUpper)

@@ -8,7 +8,10 @@
 
 constexpr DWORD IOCTL_HAL_REBOOT = 0x0101003C;
 
-// Asks the system to restart (systemd-logind, interactively: the user's
+// Asks the system to restart. On a desktop the request goes to the running
+// session manager, which asks every program to save its work, honours their
+// objections and shows the desktop's own confirmation; only where no session
+// manager answers does it go to systemd-logind (interactively: the user's
 // policy and any inhibitors decide). FALSE when the request cannot be sent.
 BOOL KernelIoControl(DWORD dwIoControlCode, LPVOID lpInBuf, DWORD nInBufSize, LPVOID lpOutBuf, DWORD nOutBufSize,
     DWORD* lpBytesReturned);
@@ -43,3 +46,23 @@ struct APPLET_CHOICE {
     const char* argument;
 };
 const APPLET_CHOICE* FindBacklightApplet(const char* pszCurrentDesktop, bool (*pfnInstalled)(const char*));
+
+// A desktop session manager's restart request: a D-Bus call on the session
+// bus, or a command (program set) that the desktop provides for it.
+enum class SESSION_ARGS { None, SaveTrue, ConfirmRebootInteractive };
+struct SESSION_REBOOT {
+    const char* desktop; // as in XDG_CURRENT_DESKTOP, case-insensitive
+    const char* name;    // for the device log: "reboot session <name>"
+    const char* service; // bus name that answers while the session runs
+    const char* path;
+    const char* interface;
+    const char* method;
+    SESSION_ARGS args;
+    const char* program; // when set, run it with argument instead of calling
+    const char* argument;
+};
+// The session manager to restart through, or null for systemd-logind. The
+// desktops in XDG_CURRENT_DESKTOP come first; then any session manager that
+// answers on the session bus. Exposed for tests.
+const SESSION_REBOOT* FindSessionReboot(
+    const char* pszCurrentDesktop, bool (*pfnAnswers)(const char* service), bool (*pfnInstalled)(const char*));

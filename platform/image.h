@@ -7,7 +7,9 @@ struct HBITMAP__;
 using HBITMAP = HBITMAP__*;
 
 // Decodes a PNG, BMP or JPEG file into a bitmap of the picture's own size.
-// Null on any failure: missing, unreadable, undecodable, or too large to allocate.
+// Null on any failure, with the last error saying which: missing
+// (ERROR_FILE_NOT_FOUND), unreadable (ERROR_ACCESS_DENIED), not a picture
+// (ERROR_INVALID_DATA), or too large to allocate (ERROR_OUTOFMEMORY).
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName);
 
 // Releases a bitmap; FALSE for null.

@@ -5,6 +5,7 @@
 // leave a value half written.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/error.h"
@@ -67,6 +68,10 @@ LONG RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchVa
     LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
 LONG RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName);
 LONG RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey);
+
+// Runs fnBody with every registry call it makes in one transaction: all of
+// them take effect when it returns ERROR_SUCCESS, none of them otherwise.
+LONG RegRunInOneTransaction(const std::function<LONG()>& fnBody);
 
 // Where the hive lives for the current environment (UTF-8), for messages.
 std::string RegStorePath();

@@ -1,5 +1,8 @@
 #include "skin/ImageButton.h"
 
+#include <algorithm>
+#include <cstdint>
+
 UINT CImageButton::LabelFormat(int nHAlign, int nVAlign)
 {
     if (nHAlign < -1 || nHAlign > 1 || nVAlign < -1 || nVAlign > 1)
@@ -7,6 +10,40 @@ UINT CImageButton::LabelFormat(int nHAlign, int nVAlign)
     const UINT nAcross = nHAlign < 0 ? DT_LEFT : nHAlign == 0 ? DT_CENTER : DT_RIGHT;
     const UINT nDown = nVAlign < 0 ? DT_BOTTOM : nVAlign == 0 ? DT_VCENTER : DT_TOP;
     return nAcross | nDown | DT_SINGLELINE;
+}
+
+HFONT CImageButton::LabelFont()
+{
+    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT, 0, 0));
+}
+
+void CImageButton::FitLabel(CDC& dc, const CString& strLabel, LONG nWidth, CFont& fontFitted)
+{
+    const LONG nNeeded = dc.GetTextExtent(strLabel, -1).cx;
+    LOGFONTW lf{};
+    if (nNeeded <= nWidth || nWidth <= 0 || !GetFontDescription(LabelFont(), &lf) || lf.lfHeight == 0)
+        return;
+    const LONG nFull = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    const LONG nSign = lf.lfHeight < 0 ? -1 : 1;
+    const LONG nSmallest = std::max<LONG>(1, nFull * kSmallestLabelPercent / 100);
+    if (nSmallest >= nFull)
+        return;
+    const auto fits = [&](LONG nHeight) {
+        lf.lfHeight = nSign * nHeight;
+        fontFitted.DeleteObject();
+        fontFitted.CreateFontIndirect(&lf);
+        dc.SelectObject(&fontFitted);
+        return dc.GetTextExtent(strLabel, -1).cx <= nWidth;
+    };
+    // Widths grow about in proportion to the size: start there, then step to the largest that fits.
+    LONG nHeight = std::clamp<LONG>(LONG(std::int64_t(nFull) * nWidth / nNeeded), nSmallest, nFull - 1);
+    if (fits(nHeight)) {
+        while (nHeight + 1 < nFull && fits(nHeight + 1))
+            ++nHeight;
+    } else {
+        while (nHeight > nSmallest && !fits(--nHeight)) { }
+    }
+    fits(nHeight);
 }
 
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -32,7 +69,12 @@ void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         const UINT nFormat = LabelFormat(m_nHAlign, m_nVAlign);
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(m_clrLabel);
+        CFont fontFitted;
+        const RECT& rc = lpDrawItemStruct->rcItem;
+        // Two pixels to spare, so that no smoothed edge touches the border.
+        FitLabel(dc, strLabel, rc.right - rc.left - 2, fontFitted);
         dc.DrawText(strLabel, -1, &lpDrawItemStruct->rcItem, nFormat);
+        dc.SelectObject(LabelFont());
     }
     dc.Detach();
 }

@@ -1,6 +1,26 @@
 #include "skin/SkinPaths.h"
 
 #include "framework/wnd.h"
+#include "platform/debug.h"
+#include "platform/error.h"
+
+namespace {
+
+LPCWSTR WhyNotLoaded(DWORD dwError)
+{
+    switch (dwError) {
+    case ERROR_FILE_NOT_FOUND:
+        return u"missing";
+    case ERROR_ACCESS_DENIED:
+        return u"cannot be read";
+    case ERROR_OUTOFMEMORY:
+        return u"too large";
+    default:
+        return u"not a picture";
+    }
+}
+
+} // namespace
 
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt)
 {
@@ -13,6 +33,14 @@ CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& 
 HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
 {
     HBITMAP hBitmap = SHLoadDIBitmap(strPath);
+    const DWORD dwError = GetLastError();
+    if (!hBitmap) {
+        // The box keeps its short text; the log says which file and why.
+        CString strWhy;
+        strWhy.Format(
+            u"Quillet: cannot load the picture %s: %s\n", static_cast<LPCWSTR>(strPath), WhyNotLoaded(dwError));
+        OutputDebugStringW(strWhy);
+    }
     if (!hBitmap && pOwner)
         pOwner->MessageBox(u"Can't load the picture", lpszCaption, MB_OK);
     return hBitmap;

@@ -82,6 +82,34 @@ TEST(ModalDialog, EndsAndExchangesData)
     }
 }
 
+TEST(UnattendedMessageBox, SavedPrintedAndAnsweredWithItsDefault)
+{
+    FixtureTree tree;
+    ScopedEnv shots("QUILLET_SNAPSHOT", tree.Path("shots"));
+    struct Case {
+        const char* name;
+        UINT nType;
+        int answer;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {"YesIsTheFirstButton", MB_YESNO | MB_ICONQUESTION, IDYES, "answered Yes"},
+        {"SecondButtonAsDefault", MB_YESNO | MB_DEFBUTTON2, IDNO, "answered No"},
+        {"Ok", MB_OK | MB_TOPMOST, IDOK, "answered OK"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(AfxShowMessageBox(nullptr, u"Sure?", u"Quillet", c.nType), c.answer) << c.name;
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find("message box \"Quillet\": Sure?"), std::string::npos) << err;
+        EXPECT_NE(err.find(c.printed), std::string::npos) << err;
+        const QString picture = tree.Path(QStringLiteral("shots/messagebox-%1.png").arg(++n));
+        EXPECT_NE(err.find(picture.toStdString()), std::string::npos) << err;
+        EXPECT_FALSE(QImage(picture).isNull()) << c.name;
+    }
+}
+
 using AboutBox = MonitorFixture;
 
 TEST_F(AboutBox, PictureFontsAndColoursFollowTheScreenAndSkin)
@@ -120,6 +148,23 @@ TEST_F(AboutBox, PictureFontsAndColoursFollowTheScreenAndSkin)
         EXPECT_EQ(modal.count, 1);
     }
     EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(AboutBox, StaysAboveTheMainWindowAndCannotBeMinimised)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    QWidget* main = AfxWidget(AfxGetMainWnd()->m_hWnd)->window();
+    ModalRecorder modal(IDOK, [&](CDialog* d) {
+        QWidget* w = AfxWidget(d->m_hWnd);
+        EXPECT_TRUE(w->isWindow());
+        EXPECT_EQ(w->parentWidget(), main) << "owned by the main window";
+        EXPECT_FALSE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_TRUE(w->windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_TRUE(w->isModal());
+    });
+    Command(ID_ABOUT_MENU);
+    EXPECT_EQ(modal.count, 1);
 }
 
 TEST_F(AboutBox, MissingPictureShowsTheBoxEveryTime)

@@ -100,7 +100,8 @@ const BatteryCase kBatteryCases[] = {
     {"Low", {"capacity=15", "status=Discharging"}, {}, u"15%", 2, u"", 0, 100},
     {"Critical", {"capacity=4", "status=Discharging"}, {}, u"4%", 3, u"", 0, 100},
     {"NoBatteryShowsNoNumber", {}, {}, u"No battery", 0, u"", 0, 100},
-    {"LevelOnlyIsUnknownPercent", {"capacity_level=Normal"}, {}, u"Unknown", 1, u"", 0, 100},
+    {"LevelOnlyShowsItsRepresentativeLevel", {"capacity_level=Normal"}, {}, u"55%", 1, u"", 0, 100},
+    {"LevelWordUnknownStaysUnknown", {"capacity_level=Unknown"}, {}, u"Unknown", 0, u"", 0, 100},
     {"SecondBatteryLow", {"capacity=80"}, {"capacity=10"}, u"80%", 1, u"", 2, 50},
     {"SecondBatteryCritical", {"capacity=80"}, {"capacity=2"}, u"80%", 1, u"", 3, 25},
 };

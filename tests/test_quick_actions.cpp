@@ -113,4 +113,42 @@ TEST(BacklightApplet, ChosenByDesktopThenByWhatIsInstalled)
     }
 }
 
+TEST(SessionReboot, ChosenByDesktopThenByWhatAnswers)
+{
+    static QStringList answering, installed;
+    const auto answers = [](const char* service) { return answering.contains(QLatin1String(service)); };
+    const auto isInstalled = [](const char* program) { return installed.contains(QLatin1String(program)); };
+    struct Case {
+        const char* name;
+        const char* desktop;
+        QStringList answering;
+        QStringList installed;
+        const char* way; // null: logind
+    };
+    const Case cases[] = {
+        {"GnomeSession", "ubuntu:GNOME", {"org.gnome.SessionManager"}, {}, "gnome"},
+        {"PlasmaPrompt", "KDE", {"org.kde.LogoutPrompt", "org.kde.ksmserver"}, {}, "kde"},
+        {"OldPlasmaServer", "KDE", {"org.kde.ksmserver"}, {}, "kde"},
+        {"Xfce", "XFCE", {"org.xfce.SessionManager"}, {}, "xfce"},
+        {"MateUnderGnomeName", "MATE", {"org.gnome.SessionManager"}, {}, "mate"},
+        {"Cinnamon", "X-Cinnamon", {"org.cinnamon.SessionManager"}, {}, "cinnamon"},
+        {"LxqtCommand", "LXQt", {}, {"lxqt-leave"}, "lxqt"},
+        {"LxqtCommandOutsideLxqtIgnored", "GNOME", {}, {"lxqt-leave"}, nullptr},
+        {"NoDesktopVariableButAManagerAnswers", nullptr, {"org.xfce.SessionManager"}, {}, "xfce"},
+        {"DesktopWithoutItsManagerTakesTheOneRunning", "GNOME", {"org.cinnamon.SessionManager"}, {}, "cinnamon"},
+        {"NoSessionManagerMeansLogind", "GNOME", {}, {"gnome-control-center"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        answering = c.answering;
+        installed = c.installed;
+        const SESSION_REBOOT* way = FindSessionReboot(c.desktop, answers, isInstalled);
+        if (c.way) {
+            ASSERT_NE(way, nullptr) << c.name;
+            EXPECT_STREQ(way->name, c.way) << c.name;
+        } else {
+            EXPECT_EQ(way, nullptr) << c.name;
+        }
+    }
+}
+
 } // namespace

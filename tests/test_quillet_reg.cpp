@@ -119,3 +119,42 @@ TEST_F(QuilletRegTest, ImportsWindowsFilesAndRejectsBadLines)
     WriteBytes(m_home + "/none.reg", "hello\n");
     EXPECT_EQ(Reg({"import", m_home + "/none.reg"}).exitCode, 1);
 }
+
+TEST_F(QuilletRegTest, BadImportAppliesNothing)
+{
+    Add("Pause", "REG_DWORD", "15");
+    WriteBytes(m_home + "/half.reg",
+        "Windows Registry Editor Version 5.00\n\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings]\n\"Pause\"=dword:00000003\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\New]\n\"a\"=\"b\"\n"
+        "\"broken\"=dword:xyz\n");
+    ProcessResult import = Reg({"import", m_home + "/half.reg"});
+    EXPECT_EQ(import.exitCode, 1);
+    EXPECT_NE(import.err.find("line 7"), std::string::npos) << import.err;
+    EXPECT_NE(Reg({"query", kKey, "/v", "Pause"}).out.find("0xf"), std::string::npos) << "a line before the bad one";
+    EXPECT_EQ(Reg({"query", "HKLM\\Software\\New"}).exitCode, 1) << "a key before the bad line";
+}
+
+TEST_F(QuilletRegTest, MessagesSayWhatWentWrong)
+{
+    std::filesystem::create_directories(m_home + "/folder.reg");
+    struct Row {
+        const char* fault;
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"UnquotedKey", {"query", "HKLMSoftwareQuilletSettings"}, "quoted"},
+        {"UnquotedLongRoot", {"query", "HKEY_LOCAL_MACHINESoftware"}, "quoted"},
+        {"FolderImported", {"import", m_home + "/folder.reg"}, "is a folder"},
+        {"RepeatedOption", {"query", kKey, "/v", "Pause", "/v", "SkinPath"}, "Invalid syntax: /v is given twice"},
+        {"RepeatedForce", {"delete", kKey, "/f", "/f"}, "Invalid syntax: /f is given twice"},
+        {"NameAndDefaultTogether", {"query", kKey, "/v", "Pause", "/ve"}, "Invalid syntax: /v and /ve"},
+    };
+    for (const Row& row : rows) {
+        ProcessResult result = Reg(row.args);
+        EXPECT_EQ(result.exitCode, 1) << row.fault;
+        EXPECT_NE(result.err.find(row.says), std::string::npos) << row.fault << ": " << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << row.fault << ": " << result.err;
+    }
+}

@@ -106,3 +106,64 @@ TEST_F(BrokenStoreTest, FilesThatAreNotOurHiveAreRefusedAndKept)
         }
     }
 }
+
+TEST_F(BrokenStoreTest, CopiedFileAloneHoldsTheLastWrite)
+{
+    // The writing connection stays open, as in a running program.
+    ASSERT_TRUE(WritePauseSetting(7));
+    ASSERT_TRUE(WriteSkinPathSetting(u"/skins/Copied"));
+    EXPECT_FALSE(std::filesystem::exists(StorePath() + "-wal")) << "commits kept beside the file";
+    const std::string copy = m_home + "/moved";
+    WriteBytes(copy + "/quillet/registry.sqlite3", ReadBytes(StorePath()));
+    setenv("XDG_CONFIG_HOME", copy.c_str(), 1);
+    LONG seconds = 0;
+    BOOL warning = TRUE;
+    CLuString skin = ReadSettingsStore(seconds, warning);
+    EXPECT_EQ(seconds, 7);
+    EXPECT_TRUE(skin.EqualsNoCase(u"/skins/Copied"));
+    setenv("XDG_CONFIG_HOME", m_home.c_str(), 1);
+}
+
+TEST_F(BrokenStoreTest, ReadOnlyStoreIsQueriedAndRefusesWrites)
+{
+    ASSERT_TRUE(WritePauseSetting(9));
+    // Root ignores permissions: the tool then runs as nobody, for whom the
+    // files are readable and nothing is writable.
+    std::vector<std::string> asUser;
+    if (geteuid() == 0) {
+        asUser = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+        ASSERT_EQ(chown(StorePath().c_str(), 65534, 65534), 0); // so that its mode applies to nobody
+    }
+    for (std::filesystem::path p = m_home; p != p.parent_path() && p != std::filesystem::temp_directory_path();
+         p = p.parent_path())
+        chmod(p.c_str(), 0755);
+    struct Row {
+        const char* name;
+        mode_t file, folder;
+    };
+    for (const Row& row : {Row{"ReadOnlyFile", 0444, 0755}, Row{"ReadOnlyFolder", 0644, 0555},
+             Row{"ReadOnlyFileAndFolder", 0444, 0555}}) {
+        chmod(StorePath().c_str(), row.file);
+        chmod(StoreFolder().c_str(), row.folder);
+        std::vector<std::string> query = asUser, add = asUser;
+        for (const char* arg : {"query", "HKLM\\Software\\Quillet\\Settings", "/v", "Pause"})
+            query.push_back(arg);
+        for (const char* arg :
+            {"add", "HKLM\\Software\\Quillet\\Settings", "/v", "Pause", "/t", "REG_DWORD", "/d", "3", "/f"})
+            add.push_back(arg);
+        query.insert(query.begin() + long(asUser.size()), BinPath("quillet-reg"));
+        add.insert(add.begin() + long(asUser.size()), BinPath("quillet-reg"));
+        ProcessResult read = RunProcess(query);
+        EXPECT_EQ(read.exitCode, 0) << row.name << ": " << read.err;
+        EXPECT_NE(read.out.find("Pause    REG_DWORD    0x9"), std::string::npos) << row.name << ": " << read.out;
+        ProcessResult write = RunProcess(add);
+        EXPECT_EQ(write.exitCode, 1) << row.name;
+        EXPECT_NE(write.err.find("Access is denied"), std::string::npos) << row.name << ": " << write.err;
+    }
+    chmod(StoreFolder().c_str(), 0700);
+    chmod(StorePath().c_str(), 0600);
+    LONG seconds = 0;
+    BOOL warning = FALSE;
+    ReadSettingsStore(seconds, warning);
+    EXPECT_EQ(seconds, 9) << "a refused write changed the store";
+}

@@ -1,7 +1,9 @@
 // The program as a user starts it: it shows the monitor screen, saves its
 // picture when asked, and closes itself when the delay ends.
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +40,42 @@ TEST(Startup, ShowsTheScreenSavesItAndClosesByItself)
     EXPECT_GT(shot.height(), 244);
     // The default skin was found beside the program: no plain fill where it draws.
     EXPECT_NE(PixelAt(shot, 20, 20), AFX_NO_PICTURE_COLOUR);
+}
+
+TEST(Startup, BoxesNobodyCanAnswerAreSavedPrintedAndAnsweredInTheDesktopsLanguage)
+{
+    FixtureTree tree;
+    ScopedEnv config("XDG_CONFIG_HOME", tree.Path("config"));
+    WritePauseSetting(2);
+    QDir().mkpath(tree.Path("emptyskin"));
+    WriteSkinPathSetting(tree.Path("emptyskin").toStdU16String().c_str());
+
+    QProcess quillet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QUILLET_SCREEN", "240x320");
+    env.insert("QUILLET_SNAPSHOT", tree.Path("shots"));
+    env.insert("LC_ALL", "es_ES.UTF-8"); // a language whose toolkit words differ from English
+    env.insert("LANGUAGE", "es");
+    quillet.setProcessEnvironment(env);
+    quillet.start(QStringLiteral(QUILLET_BIN_DIR "/quillet"), {});
+    ASSERT_TRUE(quillet.waitForFinished(15000)) << "a box waited for an answer";
+    EXPECT_EQ(quillet.exitCode(), 0);
+    const QString err = QString::fromUtf8(quillet.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("message box \"Error\": Can't load the picture"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(tree.Path("emptyskin/1.png") + QStringLiteral(": missing"))) << err.toStdString();
+    EXPECT_TRUE(quillet.readAllStandardOutput().contains("snapshot: "));
+    const QImage box(tree.Path("shots/messagebox-1.png"));
+    EXPECT_FALSE(box.isNull());
+    EXPECT_FALSE(QImage(tree.Path("shots/1.png")).isNull());
+
+    QTranslator spanish;
+    if (!spanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        GTEST_SKIP() << "the toolkit's translations are not installed";
+    const QString ok = spanish.translate("QPlatformTheme", "OK").remove(u'&');
+    ASSERT_FALSE(ok.isEmpty());
+    ASSERT_NE(ok, QStringLiteral("OK"));
+    EXPECT_TRUE(err.contains(QStringLiteral("answered ") + ok)) << err.toStdString();
 }
 
 } // namespace

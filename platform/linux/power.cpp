@@ -48,25 +48,28 @@ std::optional<int> Ratio(std::string_view nowText, std::string_view fullText)
     return std::min(100, static_cast<int>(percent));
 }
 
+// A battery that reports only a level word stands at the level UPower gives
+// that word, so the bar and its colour show; "Unknown" stays unknown.
+std::optional<int> PercentFromLevel(std::string_view level)
+{
+    static constexpr std::pair<std::string_view, int> kLevels[] = {
+        {"Full", 100}, {"High", 70}, {"Normal", 55}, {"Low", 10}, {"Critical", 5}};
+    level = TrimBlanks(level);
+    for (const auto& [word, percent] : kLevels)
+        if (level == word)
+            return percent;
+    return std::nullopt;
+}
+
 std::optional<int> Percent(const PowerSupply& battery)
 {
     if (const auto capacity = ParseNumber(battery.capacity))
         return static_cast<int>(std::clamp<std::int64_t>(*capacity, 0, 100));
     if (const auto percent = Ratio(battery.energy_now, battery.energy_full))
         return percent;
-    return Ratio(battery.charge_now, battery.charge_full);
-}
-
-BYTE FlagFromLevel(std::string_view level)
-{
-    level = TrimBlanks(level);
-    if (level == "Full" || level == "High" || level == "Normal")
-        return BATTERY_FLAG_HIGH;
-    if (level == "Low")
-        return BATTERY_FLAG_LOW;
-    if (level == "Critical")
-        return BATTERY_FLAG_CRITICAL;
-    return BATTERY_FLAG_UNKNOWN;
+    if (const auto percent = Ratio(battery.charge_now, battery.charge_full))
+        return percent;
+    return PercentFromLevel(battery.capacity_level);
 }
 
 BYTE Flag(const PowerSupply& battery, std::optional<int> percent)
@@ -74,7 +77,7 @@ BYTE Flag(const PowerSupply& battery, std::optional<int> percent)
     if (TrimBlanks(battery.status) == "Charging")
         return BATTERY_FLAG_CHARGING;
     if (!percent)
-        return FlagFromLevel(battery.capacity_level);
+        return BATTERY_FLAG_UNKNOWN;
     if (*percent > 20)
         return BATTERY_FLAG_HIGH;
     if (*percent > 5)

@@ -200,6 +200,11 @@ std::string RegStorePath()
     return RegistryStore::Path();
 }
 
+LONG RegRunInOneTransaction(const std::function<LONG()>& fnBody)
+{
+    return fnBody ? RegistryStore::RunBatch(fnBody) : ERROR_INVALID_PARAMETER;
+}
+
 LONG RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
 {
     return OpenOrCreate(hKey, lpSubKey, false, phkResult, nullptr);

@@ -47,8 +47,9 @@ struct Connection {
     ~Connection() { Drop(); }
 };
 
-std::mutex g_mutex;
+std::recursive_mutex g_mutex;
 Connection g_connection;
+bool g_inBatch = false; // under g_mutex: calls join the batch's transaction
 
 LONG ErrnoError(int error)
 {
@@ -56,8 +57,9 @@ LONG ErrnoError(int error)
 }
 
 // Only a file that starts with the SQLite header is ever handed to SQLite, so
-// garbage is refused before anything could write to it.
-LONG CheckHeader(const std::string& path)
+// garbage is refused before anything could write to it. ourId tells whether
+// the header carries our application id (bytes 68 to 71, big-endian).
+LONG CheckHeader(const std::string& path, bool* ourId = nullptr)
 {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -67,6 +69,10 @@ LONG CheckHeader(const std::string& path)
     close(fd);
     if (got != ssize_t(sizeof header) || std::memcmp(header, kSqliteMagic, sizeof kSqliteMagic) != 0)
         return ERROR_BADDB;
+    if (ourId) {
+        const auto* id = reinterpret_cast<const unsigned char*>(header + 68);
+        *ourId = ((std::uint32_t(id[0]) << 24) | (id[1] << 16) | (id[2] << 8) | id[3]) == std::uint32_t(kApplicationId);
+    }
     return ERROR_SUCCESS;
 }
 
@@ -81,8 +87,10 @@ LONG QueryInt(sqlite3* db, const char* sql, std::int64_t& value)
 }
 
 // Checks a database read-only, so that a damaged one is never written, not
-// even by the checkpoint that closing a connection may run.
-LONG Verify(const std::string& path)
+// even by the checkpoint that closing a connection may run. needsRollback:
+// a writer died mid-transaction and left its journal, which a read-only
+// connection cannot play back.
+LONG Verify(const std::string& path, bool* needsRollback)
 {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -91,6 +99,7 @@ LONG Verify(const std::string& path)
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         std::int64_t id = 0;
         result = QueryInt(db, "PRAGMA application_id", id);
+        *needsRollback = sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK;
         if (result == ERROR_SUCCESS && id != kApplicationId)
             result = ERROR_BADDB;
         sqlite3_stmt* stmt = nullptr;
@@ -123,15 +132,17 @@ LONG Create(const std::string& path)
         chmod(folder.c_str(), 0700);
     }
     std::string temp = path + ".new-XXXXXX";
-    int fd = mkstemp(temp.data()); // mode 0600, which SQLite gives its -wal and -shm too
+    int fd = mkstemp(temp.data()); // mode 0600, which SQLite gives its journal too
     if (fd < 0)
         return ErrnoError(errno);
     close(fd);
 
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A rollback journal: every committed value is in the file itself, so a
+    // copy of the file alone is a whole copy of the settings.
     if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         std::string id = "PRAGMA application_id = " + std::to_string(kApplicationId);
         rc = sqlite3_exec(db, id.c_str(), nullptr, nullptr, nullptr);
@@ -157,21 +168,46 @@ LONG Create(const std::string& path)
     return ERROR_SUCCESS;
 }
 
+// Plays back the journal a dead writer left, on a file whose header is ours.
+LONG RollBack(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        std::int64_t count = 0;
+        QueryInt(db, "SELECT count(*) FROM sqlite_master", count);
+        rc = sqlite3_extended_errcode(db);
+    }
+    sqlite3_close(db);
+    return rc == SQLITE_OK ? ERROR_SUCCESS : RegistryStore::ErrorFrom(rc, RegistryStore::Access::Read);
+}
+
 LONG Connect(const std::string& path, const struct stat& st)
 {
     if (!S_ISREG(st.st_mode))
         return ERROR_CANTOPEN;
-    LONG result = CheckHeader(path);
+    bool ours = false, needsRollback = false;
+    LONG result = CheckHeader(path, &ours);
     if (result == ERROR_SUCCESS)
-        result = Verify(path);
+        result = Verify(path, &needsRollback);
+    if (result != ERROR_SUCCESS && needsRollback && ours && RollBack(path) == ERROR_SUCCESS)
+        result = Verify(path, &needsRollback);
     if (result != ERROR_SUCCESS)
         return result;
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        // WAL with FULL sync: a commit that returned survives a crash or power loss.
+        // FULL sync: a commit that returned survives a crash or power loss.
         rc = sqlite3_exec(db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK && !sqlite3_db_readonly(db, "main")) {
+        // Hives made by earlier versions kept commits in a write-ahead log
+        // beside the file: switch them to the rollback journal. That fails
+        // while another copy has the hive open; each write is then
+        // checkpointed into the file instead.
+        sqlite3_exec(db, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
@@ -183,6 +219,14 @@ LONG Connect(const std::string& path, const struct stat& st)
     g_connection.ino = st.st_ino;
     g_connection.pid = getpid();
     return ERROR_SUCCESS;
+}
+
+// Whether a write can succeed: the file and its folder (where the journal
+// goes) must both be writable.
+bool Writable(sqlite3* db, const std::string& path)
+{
+    return !sqlite3_db_readonly(db, "main") &&
+        access(std::filesystem::path(path).parent_path().c_str(), W_OK | X_OK) == 0;
 }
 
 // Makes g_connection a connection to the current hive, creating the hive when
@@ -256,10 +300,15 @@ LONG RegistryStore::ErrorFrom(int sqliteResult, Access access)
 LONG RegistryStore::Run(Access access, const Body& body)
 {
     std::lock_guard lock(g_mutex);
+    if (g_inBatch)
+        return body(g_connection.db);
     LONG result = Acquire();
     if (result != ERROR_SUCCESS)
         return result;
     sqlite3* db = g_connection.db;
+    // A store that can be read but not written answers reads as usual.
+    if (access == Access::Write && !Writable(db, g_connection.path))
+        return ERROR_ACCESS_DENIED;
     // IMMEDIATE takes the write lock up front, where the busy timeout applies;
     // upgrading a read transaction later could fail at once instead.
     int rc = sqlite3_exec(db, access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN", nullptr, nullptr, nullptr);
@@ -270,10 +319,28 @@ LONG RegistryStore::Run(Access access, const Body& body)
         rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
             result = ErrorFrom(rc, access);
+        else if (access == Access::Write)
+            // Only does something on a hive still in write-ahead mode: moves the commit into the file.
+            sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
     }
     if (sqlite3_get_autocommit(db) == 0)
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     if (result == ERROR_BADDB)
         g_connection.Drop();
+    return result;
+}
+
+LONG RegistryStore::RunBatch(const std::function<LONG()>& body)
+{
+    std::lock_guard lock(g_mutex);
+    if (g_inBatch)
+        return body();
+    LONG result = Run(Access::Write, [&](sqlite3*) {
+        g_inBatch = true;
+        LONG inner = body();
+        g_inBatch = false;
+        return inner;
+    });
+    g_inBatch = false;
     return result;
 }

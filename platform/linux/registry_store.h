@@ -22,6 +22,10 @@ public:
     // a store that cannot be opened gives its error code without running body.
     static LONG Run(Access access, const Body& body);
 
+    // Runs body, whose registry calls all join one write transaction: it is
+    // committed when body returns ERROR_SUCCESS and rolled back otherwise.
+    static LONG RunBatch(const std::function<LONG()>& body);
+
     // Maps an SQLite result to the registry error code of that failure.
     static LONG ErrorFrom(int sqliteResult, Access access);
 };

@@ -1,6 +1,9 @@
 #include "platform/image.h"
 
+#include <QFileInfo>
 #include <QImageReader>
+
+#include "platform/error.h"
 
 #include "platform/qt/bitmap_p.h"
 #include "platform/text.h"
@@ -13,13 +16,32 @@ constexpr int kMaxDecodedMegabytes = 256;
 
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
 {
-    if (!szFileName || !*szFileName)
+    if (!szFileName || !*szFileName) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
+    }
+    const QString path = QString::fromUtf16(szFileName);
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return nullptr;
+    }
+    if (!file.isReadable()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
     QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
-    QImageReader reader(QString::fromUtf16(szFileName));
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
+    QImageReader reader(path);
+    const QSize size = reader.size(); // from the header, before anything is decoded
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
+        SetLastError(ERROR_OUTOFMEMORY);
         return nullptr;
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        SetLastError(reader.error() == QImageReader::FileNotFoundError ? ERROR_ACCESS_DENIED : ERROR_INVALID_DATA);
+        return nullptr;
+    }
     return new HBITMAP__{image.convertToFormat(QImage::Format_RGB32)};
 }
 

@@ -21,6 +21,7 @@ constexpr Message kMessages[] = {
     {ERROR_PATH_NOT_FOUND, u"The system cannot find the path specified."},
     {ERROR_ACCESS_DENIED, u"Access is denied."},
     {ERROR_INVALID_HANDLE, u"The handle is invalid."},
+    {ERROR_INVALID_DATA, u"The data is invalid."},
     {ERROR_OUTOFMEMORY, u"Not enough memory resources are available to complete this operation."},
     {ERROR_INVALID_PARAMETER, u"The parameter is incorrect."},
     {ERROR_DISK_FULL, u"There is not enough space on the disk."},

@@ -13,6 +13,9 @@ struct KeyPath {
     std::u16string subKey; // empty for the root itself
 
     static std::optional<KeyPath> Parse(const std::string& text);
+    // A root name run into more letters with no "\" anywhere, as an unquoted
+    // HKLM\Software comes out of the shell (HKLMSoftware).
+    static bool LostItsBackslashes(const std::string& text);
     // Root and sub-key joined, as query and export print it.
     std::string FullName() const;
     KeyPath Child(const std::u16string& name) const;

@@ -1,5 +1,6 @@
 #include "tools/quillet-reg/RegFile.h"
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -99,45 +100,43 @@ LONG ExportKey(const KeyPath& key, std::ostream& out)
     return result;
 }
 
-LONG ImportRegFile(const std::string& bytes, std::string& problem)
+namespace {
+
+// One change a .reg file asks for, checked before anything is applied.
+struct Change {
+    enum Kind { CreateKey, DeleteKey, SetValue, DeleteValue } kind;
+    KeyPath key;
+    RegValue value;
+};
+
+// Reads every line; on the first bad one sets problem and gives nothing.
+std::vector<Change> ParseChanges(const std::string& bytes, std::string& problem)
 {
-    std::vector<std::pair<int, std::string>> lines = LogicalLines(AsUtf8(bytes));
+    std::vector<Change> changes;
+    std::optional<KeyPath> current;
     bool headerSeen = false;
-    HKEY current = nullptr;
-    LONG result = ERROR_SUCCESS;
-    for (const auto& [number, line] : lines) {
-        auto fail = [&, number = number](
-                        const std::string& why) { problem = "line " + std::to_string(number) + ": " + why; };
+    for (const auto& [number, line] : LogicalLines(AsUtf8(bytes))) {
+        auto fail = [&, number = number](const std::string& why) {
+            problem = "line " + std::to_string(number) + ": " + why;
+            return std::vector<Change>();
+        };
         if (line.empty() || line.starts_with(';'))
             continue;
         if (!headerSeen) {
             headerSeen = line == kHeader || line == kOldHeader;
-            if (!headerSeen) {
-                fail(std::string("not a registry file (expected \"") + kHeader + "\")");
-                break;
-            }
+            if (!headerSeen)
+                return fail(std::string("not a registry file (expected \"") + kHeader + "\")");
             continue;
         }
         if (line.starts_with('[')) {
-            RegCloseKey(current);
-            current = nullptr;
             bool remove = line.starts_with("[-");
             std::optional<KeyPath> key = line.ends_with(']')
                 ? KeyPath::Parse(line.substr(remove ? 2 : 1, line.size() - (remove ? 3 : 2)))
                 : std::nullopt;
-            if (!key || (remove && key->subKey.empty())) { // a root holds values but is never deleted
-                fail("bad key line " + line);
-                break;
-            }
-            if (remove) {
-                if ((result = DeleteTree(*key)) != ERROR_SUCCESS)
-                    break;
-                continue;
-            }
-            result = RegCreateKeyExW(key->root, key->subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                KEY_ALL_ACCESS, nullptr, &current, nullptr);
-            if (result != ERROR_SUCCESS)
-                break;
+            if (!key || (remove && key->subKey.empty())) // a root holds values but is never deleted
+                return fail("bad key line " + line);
+            changes.push_back({remove ? Change::DeleteKey : Change::CreateKey, *key, {}});
+            current = remove ? std::nullopt : key;
             continue;
         }
         RegValue value;
@@ -145,23 +144,48 @@ LONG ImportRegFile(const std::string& bytes, std::string& problem)
         std::string why = ParseRegFileLine(line, value, remove);
         if (why.empty() && !current)
             why = "a value before any [KEY] line";
-        if (!why.empty()) {
-            fail(why);
-            break;
-        }
-        if (remove) {
-            result = RegDeleteValueW(current, value.name.c_str());
+        if (!why.empty())
+            return fail(why);
+        changes.push_back({remove ? Change::DeleteValue : Change::SetValue, *current, std::move(value)});
+    }
+    if (!headerSeen)
+        problem = "empty file, not a registry file";
+    return changes;
+}
+
+LONG Apply(const std::vector<Change>& changes)
+{
+    HKEY current = nullptr;
+    LONG result = ERROR_SUCCESS;
+    for (const Change& change : changes) {
+        if (change.kind == Change::DeleteKey || change.kind == Change::CreateKey) {
+            RegCloseKey(current);
+            current = nullptr;
+            result = change.kind == Change::DeleteKey
+                ? DeleteTree(change.key)
+                : RegCreateKeyExW(change.key.root, change.key.subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &current, nullptr);
+        } else if (change.kind == Change::DeleteValue) {
+            result = RegDeleteValueW(current, change.value.name.c_str());
             if (result == ERROR_FILE_NOT_FOUND)
                 result = ERROR_SUCCESS;
         } else {
-            result = RegSetValueExW(
-                current, value.name.c_str(), 0, value.type, value.data.data(), DWORD(value.data.size()));
+            const RegValue& v = change.value;
+            result = RegSetValueExW(current, v.name.c_str(), 0, v.type, v.data.data(), DWORD(v.data.size()));
         }
         if (result != ERROR_SUCCESS)
             break;
     }
-    if (!headerSeen && problem.empty())
-        problem = "empty file, not a registry file";
     RegCloseKey(current);
     return result;
+}
+
+} // namespace
+
+LONG ImportRegFile(const std::string& bytes, std::string& problem)
+{
+    const std::vector<Change> changes = ParseChanges(bytes, problem);
+    if (!problem.empty())
+        return ERROR_SUCCESS;
+    return RegRunInOneTransaction([&] { return Apply(changes); });
 }

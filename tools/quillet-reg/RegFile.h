@@ -12,6 +12,7 @@
 LONG ExportKey(const KeyPath& key, std::ostream& out);
 
 // Applies a .reg file: [KEY] creates, [-KEY] deletes a tree, "name"=- deletes
-// a value. A malformed file sets problem ("line N: why") and stops there;
-// what came before it stays applied.
+// a value. The whole file is checked first: a malformed line sets problem
+// ("line N: why") and nothing is applied. Then every change is made in one
+// transaction, so a failure part-way leaves the hive as it was.
 LONG ImportRegFile(const std::string& bytes, std::string& problem);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 #include "platform/console.h"
@@ -103,12 +104,22 @@ std::string Upper(std::string text)
 std::optional<Options> ParseOptions(int argc, char** argv, std::string& why)
 {
     Options options;
+    std::set<std::string> seen;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         std::string flag = (arg.size() > 1 && (arg[0] == '/' || arg[0] == '-')) ? Upper(arg.substr(1)) : "";
         bool takesValue = flag == "V" || flag == "T" || flag == "D";
         if (takesValue && i + 1 >= argc) {
             why = arg + " needs a value";
+            return std::nullopt;
+        }
+        const bool known = takesValue || flag == "VE" || flag == "F" || flag == "Y";
+        if (known && !seen.insert(flag).second) {
+            why = arg + " is given twice";
+            return std::nullopt;
+        }
+        if (seen.contains("V") && seen.contains("VE")) {
+            why = "/v and /ve cannot be given together";
             return std::nullopt;
         }
         if (flag == "V")
@@ -252,6 +263,9 @@ int Export(const KeyPath& key, const std::string& file, const Options& options)
 
 int Import(const std::string& file)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return Fail(file + " is a folder, not a registry file.");
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
@@ -291,6 +305,10 @@ int main(int argc, char** argv)
     if (command == "IMPORT")
         return Import(words[1]);
     std::optional<KeyPath> key = KeyPath::Parse(words[1]);
+    if (!key && KeyPath::LostItsBackslashes(words[1]))
+        return Fail("Invalid key name " + words[1] +
+            ": it has no backslashes. The shell removes them unless the key is quoted, as in "
+            "'HKLM\\Software\\Quillet\\Settings'.");
     if (!key)
         return Fail("Invalid key name " + words[1] + " (it starts with HKLM, HKCU, HKCR or HKU).");
     if (command == "QUERY")
