@@ -182,6 +182,11 @@ LONG Apply(const std::vector<Change>& changes)
 
 } // namespace
 
+size_t CheckRegFile(const std::string& bytes, std::string& problem)
+{
+    return ParseChanges(bytes, problem).size();
+}
+
 LONG ImportRegFile(const std::string& bytes, std::string& problem)
 {
     const std::vector<Change> changes = ParseChanges(bytes, problem);

@@ -11,6 +11,10 @@
 // Writes the key, its values and all keys below it.
 LONG ExportKey(const KeyPath& key, std::ostream& out);
 
+// Checks a .reg file without touching the hive: the number of changes it
+// asks for, or none with problem set ("line N: why").
+size_t CheckRegFile(const std::string& bytes, std::string& problem);
+
 // Applies a .reg file: [KEY] creates, [-KEY] deletes a tree, "name"=- deletes
 // a value. The whole file is checked first: a malformed line sets problem
 // ("line N: why") and nothing is applied. Then every change is made in one
