@@ -5,6 +5,7 @@ add_library(quillet_program OBJECT
     app/QuilletDoc.cpp
     monitor/QuickActions.cpp
     monitor/QuilletView.cpp
+    monitor/ReadoutText.cpp
     monitor/Readouts.cpp
     skin/ImageButton.cpp
     skin/LevelBar.cpp
