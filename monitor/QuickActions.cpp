@@ -1,5 +1,6 @@
 // The one-tap actions of the monitor view and what each does to the countdown.
 #include "framework/app.h"
+#include "memory/MemoryDlg.h"
 #include "monitor/QuilletView.h"
 #include "monitor/ReadoutText.h"
 #include "platform/device.h"
@@ -52,6 +53,8 @@ void CQuilletView::OnExit()
 void CQuilletView::OnMemoryDialog()
 {
     KillTimer(AUTO_CLOSE_TIMER);
+    CMemoryDlg dlg(m_clrMainText, m_clrBarText, m_clrBarBack, m_clrBarNormal, m_strImageExt, m_strSkinFolder, nullptr);
+    dlg.DoModal();
 }
 
 void CQuilletView::OnBacklight()
