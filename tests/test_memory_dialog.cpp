@@ -140,10 +140,12 @@ TEST_F(MemoryDialog, FixtureMachineVolumesAndTaskListOrder)
 {
     FixtureRoot root;
     // Five volumes: the root file system and four cards; three rows show.
+    // Card 2's folder has gone since it was mounted.
     std::string mountinfo = "26 1 8:1 / / rw - ext4 /dev/sda1 rw\n";
     for (int i = 1; i <= 4; ++i) {
         const QString folder = m_tree.Path(QStringLiteral("card%1").arg(i));
-        QDir().mkpath(folder);
+        if (i != 2)
+            QDir().mkpath(folder);
         mountinfo += std::to_string(40 + i) + " 26 8:" + std::to_string(16 * i) + " / " + folder.toStdString() +
             " rw - vfat /dev/sd" + char('a' + i) + "1 rw\n";
     }
@@ -164,6 +166,8 @@ TEST_F(MemoryDialog, FixtureMachineVolumesAndTaskListOrder)
         ULARGE_INTEGER total{};
         GetDiskFreeSpaceExW(CString(m_tree.Path("card1").toStdU16String()), nullptr, &total, nullptr);
         EXPECT_EQ(dlg.m_arrVolumeFigures[3], total.QuadPart);
+        EXPECT_EQ(Text(dlg.m_btnVolumeText3), CString(u"Free:  0.0 MB"));
+        EXPECT_EQ(dlg.m_barVolume3.GetPos(), 0);
 
         const std::vector<std::u16string> sorted{u"alpha", u"Alpha", u"ALPHA", u"beta", u"Zeta"};
         EXPECT_EQ(Lines(dlg), sorted);
