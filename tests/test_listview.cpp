@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-#include "framework/imagelist.h"
 #include "framework/listview.h"
 #include "gui_helpers.h"
 
@@ -69,13 +68,6 @@ TEST_F(ListView, ColumnsAndLinesAtTheirPositions)
 
     EXPECT_EQ(InsertLine(3, u"a-long-program-name"), 3);
     EXPECT_EQ(Text(3, 0, 7), u"a-long") << "cut to the buffer, terminator included";
-
-    CImageList images;
-    images.Create(16, 16, ILC_MASK, 1, 0);
-    EXPECT_EQ(Send(LVM_SETIMAGELIST, LVSIL_SMALL, images.m_hImageList), 0);
-    EXPECT_EQ(Send(LVM_SETIMAGELIST, LVSIL_SMALL, nullptr), reinterpret_cast<LRESULT>(images.m_hImageList));
-    EXPECT_EQ(m_list.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_ONECLICKACTIVATE), 0);
-    EXPECT_EQ(m_list.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0), LRESULT(LVS_EX_ONECLICKACTIVATE));
 }
 
 TEST_F(ListView, SelectionMarkFollowsTapsAndRequests)
