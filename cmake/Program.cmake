@@ -3,8 +3,11 @@ add_library(quillet_program OBJECT
     app/MainFrame.cpp
     app/QuilletApp.cpp
     app/QuilletDoc.cpp
+    memory/MemoryDlg.cpp
+    memory/TaskList.cpp
     monitor/QuickActions.cpp
     monitor/QuilletView.cpp
+    monitor/ReadoutText.cpp
     monitor/Readouts.cpp
     skin/ImageButton.cpp
     skin/LevelBar.cpp

@@ -7,6 +7,7 @@
 
 #include "framework/button.h"
 #include "framework/hwnd_p.h"
+#include "framework/listview.h"
 #include "framework/progress.h"
 #include "framework/static.h"
 
@@ -35,6 +36,7 @@ const AfxWindowClass kClasses[] = {
     {AFX_WNDCLASS_BUTTON, &AfxNewButton},
     {AFX_WNDCLASS_STATIC, &AfxNewStatic},
     {AFX_WNDCLASS_PROGRESS, &AfxNewProgress},
+    {AFX_WNDCLASS_LISTVIEW, &AfxNewListView},
     {AFX_WNDCLASS_DIALOG, &AfxNewDialog},
 };
 

@@ -145,6 +145,7 @@ AfxWindow* AfxNewButton(QWidget* parent, DWORD style);
 AfxWindow* AfxNewCheckBox(QWidget* parent, DWORD style);
 AfxWindow* AfxNewStatic(QWidget* parent, DWORD style);
 AfxWindow* AfxNewProgress(QWidget* parent, DWORD style);
+AfxWindow* AfxNewListView(QWidget* parent, DWORD style);
 AfxWindow* AfxNewDialog(QWidget* parent, DWORD style);
 
 // Buttons and check boxes tell their parent of a click (WM_COMMAND, BN_CLICKED).

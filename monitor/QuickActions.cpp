@@ -1,6 +1,8 @@
 // The one-tap actions of the monitor view and what each does to the countdown.
 #include "framework/app.h"
+#include "memory/MemoryDlg.h"
 #include "monitor/QuilletView.h"
+#include "monitor/ReadoutText.h"
 #include "platform/device.h"
 #include "skin/SkinAboutDlg.h"
 
@@ -33,15 +35,13 @@ void CQuilletView::OnKeepOpen()
 
 void CQuilletView::OnNextMemoryText()
 {
-    if (m_nMemoryTextMode >= 0 && m_nMemoryTextMode <= 3)
-        m_nMemoryTextMode = (m_nMemoryTextMode + 1) % 4;
+    m_nMemoryTextMode = NextReadoutMode(m_nMemoryTextMode);
     UpdateMemoryText();
 }
 
 void CQuilletView::OnNextStorageText()
 {
-    if (m_nStorageTextMode >= 0 && m_nStorageTextMode <= 3)
-        m_nStorageTextMode = (m_nStorageTextMode + 1) % 4;
+    m_nStorageTextMode = NextReadoutMode(m_nStorageTextMode);
     UpdateStorageText();
 }
 
@@ -53,6 +53,8 @@ void CQuilletView::OnExit()
 void CQuilletView::OnMemoryDialog()
 {
     KillTimer(AUTO_CLOSE_TIMER);
+    CMemoryDlg dlg(m_clrMainText, m_clrBarText, m_clrBarBack, m_clrBarNormal, m_strImageExt, m_strSkinFolder, nullptr);
+    dlg.DoModal();
 }
 
 void CQuilletView::OnBacklight()

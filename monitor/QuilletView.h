@@ -94,5 +94,4 @@ protected:
 private:
     void CreateTextFont();
     void SetupControls();
-    CString FigureText(int nMode, ULONGLONG nFree, ULONGLONG nTotal) const;
 };

@@ -3,23 +3,16 @@
 #include <limits>
 
 #include "monitor/QuilletView.h"
+#include "monitor/ReadoutText.h"
 #include "platform/power.h"
 
 namespace {
 
-constexpr double kBytesPerMegabyte = 1.0 / 1048576.0; // 2^-20
-
 // "Подзарядка..." in code page 1251.
 constexpr char kChargingText[] = "\xCF\xEE\xE4\xE7\xE0\xF0\xFF\xE4\xEA\xE0...";
 
-// Setting an unchanged text would only repaint the button.
-void SetTextIfChanged(CWnd& wnd, const CString& strText)
-{
-    CString strCurrent;
-    wnd.GetWindowText(strCurrent);
-    if (strText != strCurrent)
-        wnd.SetWindowText(strText);
-}
+constexpr READOUT_FORMATS kFormats{
+    u"Free:  %0.2lf MB", u"Total:  %0.2lf MB", u"Used:  %0.2lf MB", u"%0.2lf  /  %0.2lf MB"};
 
 } // namespace
 
@@ -100,41 +93,16 @@ void CQuilletView::UpdateBars()
     m_barStorage.SendMessage(PBM_SETPOS, WPARAM(PercentOf(figure(2), figure(3))), 0);
 }
 
-CString CQuilletView::FigureText(int nMode, ULONGLONG nFree, ULONGLONG nTotal) const
-{
-    const double dFree = double(nFree) * kBytesPerMegabyte;
-    const double dTotal = double(nTotal) * kBytesPerMegabyte;
-    const double dUsed = double(LONGLONG(nTotal) - LONGLONG(nFree)) * kBytesPerMegabyte;
-    CString strText;
-    switch (nMode) {
-    case 0:
-        strText.Format(u"Free:  %0.2lf MB", dFree);
-        break;
-    case 1:
-        strText.Format(u"Total:  %0.2lf MB", dTotal);
-        break;
-    case 2:
-        strText.Format(u"Used:  %0.2lf MB", dUsed);
-        break;
-    case 3:
-        strText.Format(u"%0.2lf  /  %0.2lf MB", dFree, dTotal);
-        break;
-    default:
-        break;
-    }
-    return strText;
-}
-
 void CQuilletView::UpdateMemoryText()
 {
     if (m_arrFigures.GetSize() >= 2)
-        SetTextIfChanged(m_btnMemoryText, FigureText(m_nMemoryTextMode, m_arrFigures[0], m_arrFigures[1]));
+        SetTextIfChanged(m_btnMemoryText, ReadoutText(kFormats, m_nMemoryTextMode, m_arrFigures[0], m_arrFigures[1]));
 }
 
 void CQuilletView::UpdateStorageText()
 {
     if (m_arrFigures.GetSize() >= 4)
-        SetTextIfChanged(m_btnStorageText, FigureText(m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]));
+        SetTextIfChanged(m_btnStorageText, ReadoutText(kFormats, m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]));
 }
 
 float CQuilletView::RoundTo(float fValue, int nFactor)

@@ -14,7 +14,8 @@ using PULARGE_INTEGER = ULARGE_INTEGER*;
 
 // Space of the file system that holds lpDirectoryName, or of the root file
 // system when it is null. Null output pointers are skipped. On failure returns
-// FALSE and sets every given output to 0.
+// FALSE and sets every given output to 0; a file system that does not answer
+// within two seconds (a network server that is gone) counts as a failure.
 BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAvailableToCaller,
     PULARGE_INTEGER lpTotalNumberOfBytes, PULARGE_INTEGER lpTotalNumberOfFreeBytes);
 

@@ -1,7 +1,13 @@
 #include "platform/disk.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include <sys/statvfs.h>
 
@@ -24,6 +30,38 @@ void Set(PULARGE_INTEGER out, ULONGLONG value)
         out->QuadPart = value;
 }
 
+// How long a file system may take to answer; a network server that is gone
+// would otherwise hold the caller until it comes back.
+constexpr std::chrono::milliseconds kAnswerLimit{2000};
+
+// statvfs on a thread of its own, waited for at most the limit; one that
+// does not answer in time counts as unreadable, and its thread finishes
+// whenever the file system answers.
+std::optional<struct statvfs> StatWithinLimit(const std::string& path)
+{
+    struct Call {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+        int result = -1;
+        struct statvfs figures { };
+    };
+    auto call = std::make_shared<Call>();
+    std::thread([call, path] {
+        struct statvfs figures { };
+        const int result = ::statvfs(path.c_str(), &figures);
+        const std::lock_guard lock(call->mutex);
+        call->result = result;
+        call->figures = figures;
+        call->finished = true;
+        call->done.notify_one();
+    }).detach();
+    std::unique_lock lock(call->mutex);
+    if (!call->done.wait_for(lock, kAnswerLimit, [&] { return call->finished; }) || call->result != 0)
+        return std::nullopt;
+    return call->figures;
+}
+
 } // namespace
 
 DiskSpace DiskSpaceFromBlocks(ULONGLONG blocks, ULONGLONG freeBlocks, ULONGLONG availableBlocks, ULONGLONG blockSize)
@@ -40,9 +78,10 @@ BOOL GetDiskFreeSpaceExW(LPCWSTR lpDirectoryName, PULARGE_INTEGER lpFreeBytesAva
 
     // The device's root store is the root file system.
     const std::string path = lpDirectoryName != nullptr ? Utf16ToUtf8(lpDirectoryName) : SystemPath("/");
-    struct statvfs figures { };
-    if (path.empty() || ::statvfs(path.c_str(), &figures) != 0)
+    const auto answer = path.empty() ? std::nullopt : StatWithinLimit(path);
+    if (!answer)
         return FALSE;
+    const struct statvfs& figures = *answer;
 
     // f_frsize is the unit of the block counts; very old kernels leave it 0.
     const ULONGLONG blockSize = figures.f_frsize != 0 ? figures.f_frsize : figures.f_bsize;

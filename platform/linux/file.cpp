@@ -7,17 +7,20 @@
 #include <cerrno>
 
 #include "platform/error_p.h"
+#include "platform/linux/handle.h"
 #include "platform/text.h"
 
 namespace {
 
-struct FileHandle {
+struct FileHandle : KernelObject {
+    explicit FileHandle(int fd) : fd(fd) { }
+    ~FileHandle() override { ::close(fd); }
     int fd;
 };
 
 FileHandle* FromHandle(HANDLE h)
 {
-    return (h && h != INVALID_HANDLE_VALUE) ? static_cast<FileHandle*>(h) : nullptr;
+    return ObjectOf<FileHandle>(h);
 }
 
 } // namespace
@@ -41,7 +44,7 @@ HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPVOID, DWO
         ::close(fd);
         return INVALID_HANDLE_VALUE;
     }
-    return new FileHandle{fd};
+    return HandleOf(new FileHandle(fd));
 }
 
 DWORD GetFileSize(HANDLE hFile, DWORD* lpFileSizeHigh)
@@ -83,17 +86,5 @@ BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, DWORD* 
     }
     if (lpNumberOfBytesRead)
         *lpNumberOfBytesRead = total;
-    return TRUE;
-}
-
-BOOL CloseHandle(HANDLE hObject)
-{
-    FileHandle* f = FromHandle(hObject);
-    if (!f) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    ::close(f->fd);
-    delete f;
     return TRUE;
 }

@@ -6,12 +6,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-std::string SystemPath(std::string_view absolutePath)
+bool UsingFixtureRoot()
 {
     const char* root = std::getenv("QUILLET_ROOT");
-    if (root == nullptr || *root == '\0')
+    return root != nullptr && *root != '\0';
+}
+
+std::string SystemPath(std::string_view absolutePath)
+{
+    if (!UsingFixtureRoot())
         return std::string(absolutePath);
-    std::string path(root);
+    std::string path(std::getenv("QUILLET_ROOT"));
     while (!path.empty() && path.back() == '/')
         path.pop_back();
     path += absolutePath;

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+// True when QUILLET_ROOT names a fixture tree: what is read there is not
+// this machine.
+bool UsingFixtureRoot();
+
 // absolutePath under $QUILLET_ROOT when that is set and non-empty, else
 // absolutePath itself.
 std::string SystemPath(std::string_view absolutePath);

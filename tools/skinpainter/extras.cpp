@@ -23,6 +23,16 @@ QImage PaintToolStrip()
     return strip.convertToFormat(QImage::Format_ARGB32);
 }
 
+QImage PaintTaskIcon()
+{
+    QImage icon = BlankCanvas(QSize(16, 16));
+    {
+        QPainter p(&icon);
+        DrawGlyph(p, Glyph::Program, QRectF(0, 0, 16, 16), look::kNavy);
+    }
+    return icon.convertToFormat(QImage::Format_ARGB32);
+}
+
 QByteArray ColourFileText()
 {
     // The reader takes the first match of each name anywhere in the text,

@@ -112,6 +112,18 @@ void Folder(QPainter& p, const QColor& ink)
     p.strokePath(front, Stroke(ink, 1.5));
 }
 
+// A program's window: a frame with its title bar filled in and two lines
+// of content. Edges fall on whole pixels at 16 × 16.
+void Program(QPainter& p, const QColor& ink)
+{
+    QPainterPath frame;
+    frame.addRect(QRectF(1.5, 3, 21, 18));
+    frame.addRect(QRectF(3, 7.5, 18, 12));
+    p.fillPath(frame, ink);
+    p.fillRect(QRectF(4.5, 10.5, 9, 1.5), ink);
+    p.fillRect(QRectF(4.5, 15, 13.5, 1.5), ink);
+}
+
 void Pin(QPainter& p, const QColor& ink)
 {
     p.setPen(Stroke(ink, 1.4));
@@ -216,6 +228,9 @@ void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink)
         break;
     case Glyph::Gear:
         Gear(p, ink);
+        break;
+    case Glyph::Program:
+        Program(p, ink);
         break;
     case Glyph::Info: {
         // A disc with the letter cut out reads at 16 pixels where a ring blurs.

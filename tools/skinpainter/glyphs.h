@@ -26,7 +26,8 @@ enum class Glyph {
     Folder, // dialog buttons
     Pin,
     Gear,
-    Info, // command bar
+    Info,    // command bar
+    Program, // task list
 };
 
 void DrawGlyph(QPainter& p, Glyph g, const QRectF& box, const QColor& ink);

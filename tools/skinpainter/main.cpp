@@ -34,6 +34,7 @@ std::vector<Output> DrawAll()
     }
     out.push_back({"skins/Default/QSet.ini", {}, ColourFileText()});
     out.push_back({"res/bitmap/128.png", PaintToolStrip(), {}});
+    out.push_back({"res/icon/171.png", PaintTaskIcon(), {}});
     out.push_back({"res/icon/quillet.png", PaintAppIcon(64), {}});
     for (int size : kIconSizes) {
         const QString name = QString::number(size);

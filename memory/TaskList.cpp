@@ -1,0 +1,157 @@
+// The memory dialog's task list: the running programs by name, and ending
+// every process of the chosen one.
+#include <algorithm>
+#include <vector>
+
+#include "framework/listview.h"
+#include "memory/MemoryDlg.h"
+#include "platform/codepage.h"
+#include "platform/error.h"
+#include "platform/synch.h"
+#include "platform/text.h"
+#include "platform/toolhelp.h"
+#include "res/resource.h"
+
+namespace {
+
+// "Процессы" in code page 1251.
+constexpr char kProcessesHeader[] = "\xCF\xF0\xEE\xF6\xE5\xF1\xF1\xFB";
+
+constexpr UINT kTaskIcon = 171;
+constexpr int kNameLength = 256;
+
+// How long a process is given to end on request, and then once ended outright.
+constexpr DWORD kEndWaitMs = 2000;
+constexpr DWORD kKillWaitMs = 500;
+
+// Asks the process to end and waits until it has, but no longer than the
+// time given; one that ignores the request is ended outright.
+void EndProcess(HANDLE hProcess)
+{
+    TerminateProcess(hProcess, 0);
+    if (WaitForSingleObject(hProcess, kEndWaitMs) == WAIT_TIMEOUT) {
+        KillProcess(hProcess);
+        WaitForSingleObject(hProcess, kKillWaitMs);
+    }
+}
+
+} // namespace
+
+void CMemoryDlg::CreateTaskIcons()
+{
+    m_imlTasks.Create(16, 16, ILC_MASK, 1, 0);
+    const HICON hIcon = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(kTaskIcon));
+    ImageList_ReplaceIcon(m_imlTasks, -1, hIcon);
+    // The list keeps its own copy.
+    DestroyIcon(hIcon);
+}
+
+void CMemoryDlg::SetupTaskList()
+{
+    WCHAR szHeader[kNameLength] = {};
+    MultiByteToWideChar(CP_ACP, 0, kProcessesHeader, -1, szHeader, kNameLength);
+    WCHAR szEmpty[1] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = 400;
+    column.pszText = szHeader;
+    column.iSubItem = 0;
+    ::SendMessage(m_hTaskList, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+    column.cx = 50;
+    column.pszText = szEmpty;
+    column.iSubItem = 1;
+    ::SendMessage(m_hTaskList, LVM_INSERTCOLUMNW, 2, reinterpret_cast<LPARAM>(&column));
+    ::SendMessage(m_hTaskList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_imlTasks.m_hImageList));
+    ::SendMessage(m_hTaskList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_ONECLICKACTIVATE);
+}
+
+void CMemoryDlg::FillTaskList()
+{
+    ::SendMessage(m_hTaskList, LVM_DELETEALLITEMS, 0, 0);
+    const HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return;
+    std::vector<CString> names;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(PROCESSENTRY32);
+    for (BOOL bMore = Process32First(hSnapshot, &entry); bMore; bMore = Process32Next(hSnapshot, &entry))
+        names.emplace_back(entry.szExeFile);
+    CloseHandle(hSnapshot);
+
+    // Ascending without regard to case; names equal but for case keep the
+    // snapshot's order.
+    std::stable_sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return _wcsicmp(a, b) < 0; });
+
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iImage = 0;
+    for (const CString& name : names) {
+        item.iItem = int(::SendMessage(m_hTaskList, LVM_GETITEMCOUNT, 0, 0));
+        item.pszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(name));
+        ::SendMessage(m_hTaskList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void CMemoryDlg::OnKillTask()
+{
+    const int nCount = int(::SendMessage(m_hTaskList, LVM_GETITEMCOUNT, 0, 0));
+    if (nCount < 1)
+        return;
+    const int nMark = int(::SendMessage(m_hTaskList, LVM_GETSELECTIONMARK, 0, 0));
+    if (nMark < 0 || nMark >= nCount)
+        return;
+    WCHAR szName[kNameLength] = {};
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = szName;
+    item.cchTextMax = kNameLength;
+    ::SendMessage(m_hTaskList, LVM_GETITEMTEXTW, WPARAM(nMark), reinterpret_cast<LPARAM>(&item));
+
+    CString strQuestion;
+    strQuestion.LoadString(IDS_KILL_QUESTION);
+    CString strName;
+    strName.Format(u" '%s'?", szName);
+    if (MessageBox(strQuestion + strName, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (KillTasksByName(szName) < 0) {
+        CString strFailed;
+        strFailed.LoadString(IDS_KILL_FAILED);
+        MessageBox(strFailed, u"Quillet", MB_OK | MB_ICONHAND);
+        return;
+    }
+    FillTaskList();
+    if (nCount > 1) {
+        LVITEMW state{};
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessage(m_hTaskList, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+        ::SendMessage(m_hTaskList, LVM_SETSELECTIONMARK, 0, 0);
+    }
+}
+
+int CMemoryDlg::KillTasksByName(const CString& strName)
+{
+    int nOutcome = 0;
+    const HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(PROCESSENTRY32);
+    for (BOOL bMore = Process32First(hSnapshot, &entry); bMore; bMore = Process32Next(hSnapshot, &entry)) {
+        if (wcscmp(entry.szExeFile, strName) != 0)
+            continue;
+        const HANDLE hProcess = OpenProcess(0, FALSE, entry.th32ProcessID, entry.th32StartTime);
+        if (!hProcess) {
+            // One that has ended since the snapshot needs no ending.
+            if (GetLastError() != ERROR_INVALID_PARAMETER)
+                nOutcome = -2;
+            continue;
+        }
+        EndProcess(hProcess);
+        CloseHandle(hProcess);
+        nOutcome = 2;
+    }
+    CloseHandle(hSnapshot);
+    return nOutcome;
+}

@@ -1,0 +1,24 @@
+// A read-out's texts: free, total, used or free over total of a byte count
+// in megabytes, cycled by taps, on an image button.
+#pragma once
+
+#include "framework/wnd.h"
+
+// The four formats, each with its own precision: free, total and used take
+// one value, free over total two.
+struct READOUT_FORMATS {
+    LPCWSTR lpszFree;
+    LPCWSTR lpszTotal;
+    LPCWSTR lpszUsed;
+    LPCWSTR lpszFreeOfTotal;
+};
+
+// The text of mode 0 to 3; empty for any other mode.
+CString ReadoutText(const READOUT_FORMATS& formats, int nMode, ULONGLONG nFree, ULONGLONG nTotal);
+
+// The mode after a tap: 0, 1, 2, 3, then 0 again; other values stay.
+int NextReadoutMode(int nMode);
+
+// Sets the window's text only when it differs, as setting it repaints;
+// returns whether it did.
+BOOL SetTextIfChanged(CWnd& wnd, const CString& strText);
