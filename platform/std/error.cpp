@@ -22,6 +22,7 @@ constexpr Message kMessages[] = {
     {ERROR_ACCESS_DENIED, u"Access is denied."},
     {ERROR_INVALID_HANDLE, u"The handle is invalid."},
     {ERROR_OUTOFMEMORY, u"Not enough memory resources are available to complete this operation."},
+    {ERROR_NO_MORE_FILES, u"There are no more files."},
     {ERROR_INVALID_PARAMETER, u"The parameter is incorrect."},
     {ERROR_DISK_FULL, u"There is not enough space on the disk."},
     {ERROR_INSUFFICIENT_BUFFER, u"The data area passed to a system call is too small."},
