@@ -6,9 +6,11 @@
 #include <unordered_set>
 
 #include "framework/button.h"
+#include "framework/edit.h"
 #include "framework/hwnd_p.h"
 #include "framework/progress.h"
 #include "framework/static.h"
+#include "framework/treeview.h"
 
 QEvent::Type AfxPostedMessage::Type()
 {
@@ -36,6 +38,8 @@ const AfxWindowClass kClasses[] = {
     {AFX_WNDCLASS_STATIC, &AfxNewStatic},
     {AFX_WNDCLASS_PROGRESS, &AfxNewProgress},
     {AFX_WNDCLASS_DIALOG, &AfxNewDialog},
+    {AFX_WNDCLASS_EDIT, &AfxNewEdit},
+    {AFX_WNDCLASS_TREEVIEW, &AfxNewTreeView},
 };
 
 } // namespace
