@@ -1,8 +1,11 @@
-// The command bar's tool-button strip and the skin's colour file.
+// The command bar's tool-button strip, the folder tree's pictures and the
+// skin's colour file.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 
 QImage PaintToolStrip();
+QImage PaintFolderIcon();
+QImage PaintCheckStates();
 QByteArray ColourFileText();
