@@ -3,6 +3,9 @@ add_library(quillet_program OBJECT
     app/MainFrame.cpp
     app/QuilletApp.cpp
     app/QuilletDoc.cpp
+    browser/FolderBrowserDlg.cpp
+    browser/FolderTree.cpp
+    browser/FolderWalk.cpp
     monitor/QuickActions.cpp
     monitor/QuilletView.cpp
     monitor/Readouts.cpp

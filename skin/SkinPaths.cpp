@@ -1,6 +1,19 @@
 #include "skin/SkinPaths.h"
 
 #include "framework/wnd.h"
+#include "platform/module.h"
+
+CString ProgramFolder()
+{
+    // MAX_PATH characters do not hold every install's path, and a cut path
+    // would name another folder: grow the buffer until the path fits.
+    std::u16string path(MAX_PATH, u'\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) >= path.size())
+        path.resize(path.size() * 2);
+    path.resize(n);
+    return CString(path.substr(0, path.rfind(PATH_SEPARATOR) + 1));
+}
 
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt)
 {
