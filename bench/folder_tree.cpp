@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "browser/FolderTree.h"
@@ -108,8 +109,9 @@ TreeTimes OpenInFolderTree(const fs::path& folder, int expected)
     return TreeTimes{shown, settled};
 }
 
-// The names already in memory and in order: the toolkit's part alone.
-double FillBareTree(const QStringList& names)
+// A bare tree widget showing the names under one open item; the time runs
+// from asking for the names to the end of the repaint.
+double ShowInBareTree(const std::function<QStringList()>& names, int expected)
 {
     QTreeWidget view;
     view.setHeaderHidden(true);
@@ -121,36 +123,7 @@ double FillBareTree(const QStringList& names)
     QElapsedTimer clock;
     clock.start();
     QList<QTreeWidgetItem*> items;
-    items.reserve(names.size());
-    for (const QString& name : names) {
-        auto* item = new QTreeWidgetItem({name});
-        item->setIcon(0, icon);
-        items.append(item);
-    }
-    top->addChildren(items);
-    top->setExpanded(true);
-    view.scrollToItem(items.value(0));
-    Repaint(&view);
-    return clock.nsecsElapsed() / 1e6;
-}
-
-double OpenInBareTree(const fs::path& folder, int expected)
-{
-    QTreeWidget view;
-    view.setHeaderHidden(true);
-    view.setUniformRowHeights(true);
-    view.setGeometry(0, 0, kArea.right, kArea.bottom);
-    view.show();
-    auto* top = new QTreeWidgetItem(&view, {QString::fromStdString(folder.filename().string())});
-    const QIcon icon(QPixmap(16, 16));
-    QElapsedTimer clock;
-    clock.start();
-    const QStringList names = QDir(QString::fromStdString(folder.string()))
-                                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                      QDir::Name | QDir::IgnoreCase | QDir::DirsFirst);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(names.size());
-    for (const QString& name : names) {
+    for (const QString& name : names()) {
         auto* item = new QTreeWidgetItem({name});
         item->setIcon(0, icon);
         items.append(item);
@@ -163,6 +136,14 @@ double OpenInBareTree(const fs::path& folder, int expected)
     if (top->childCount() != expected)
         std::fprintf(stderr, "bare tree shows %d of %d entries\n", int(top->childCount()), expected);
     return ms;
+}
+
+// As Qt lists a folder: folders first, without regard to case.
+QStringList QtListing(const fs::path& folder)
+{
+    return QDir(QString::fromStdString(folder.string()))
+        .entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase | QDir::DirsFirst);
 }
 
 double Median(std::vector<double> v)
@@ -187,14 +168,12 @@ int main(int argc, char** argv)
             MakeFolder(folder, count, subfolders);
             const int rounds = count > 10000 ? std::max(1, runs / 2) : runs;
             std::vector<double> shown, settled, bare, fill;
-            const QStringList names = QDir(QString::fromStdString(folder.string()))
-                                          .entryList(
-                                              QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+            const QStringList names = QtListing(folder);
             // The first round warms the file system's caches and is not counted.
             for (int i = 0; i <= rounds; ++i) {
                 const TreeTimes t = OpenInFolderTree(folder, count);
-                const double b = OpenInBareTree(folder, count);
-                const double f = FillBareTree(names);
+                const double b = ShowInBareTree([&] { return QtListing(folder); }, count);
+                const double f = ShowInBareTree([&] { return names; }, count);
                 if (i > 0) {
                     shown.push_back(t.shown);
                     settled.push_back(t.settled);

@@ -74,19 +74,12 @@ BOOL CFolderBrowserDlg::OnInitDialog()
 
     CRect rc;
     GetClientRect(&rc);
-    const bool bVga = IsVgaScreen();
+    PlaceOkCancel(m_btnOK, m_btnCancel, rc);
+    // Picking one folder, the tree fills the area above the buttons.
     CRect rcTree(10, 10, 225, 200);
-    if (bVga) {
-        m_btnOK.MoveWindow(rc.left + 10, rc.bottom - 90, 96, 64, TRUE);
-        m_btnCancel.MoveWindow(rc.right - 106, rc.bottom - 90, 96, 64, TRUE);
-        if (m_nMode == bmFolder)
-            rcTree = CRect(rc.left + 10, rc.top + 10, rc.right - 10, rc.bottom - 100);
-    } else {
-        m_btnOK.MoveWindow(rc.left + 5, rc.bottom - 45, 64, 32, TRUE);
-        m_btnCancel.MoveWindow(rc.right - 53, rc.bottom - 45, 64, 32, TRUE);
-        if (m_nMode == bmFolder)
-            rcTree = CRect(rc.left + 5, rc.top + 5, rc.right - 5, rc.bottom - 60);
-    }
+    if (m_nMode == bmFolder)
+        rcTree = IsVgaScreen() ? CRect(rc.left + 10, rc.top + 10, rc.right - 10, rc.bottom - 100)
+                               : CRect(rc.left + 5, rc.top + 5, rc.right - 5, rc.bottom - 60);
     if (const ModeOptions* pOptions = OptionsOf(m_nMode)) {
         m_tree.Create(AFX_WNDCLASS_TREEVIEW, u"", pOptions->style, rcTree, this, IDC_FOLDER_TREE);
         m_tree.Fill(pOptions->foldersOnly, pOptions->romFiles, pOptions->filter);

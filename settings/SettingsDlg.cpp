@@ -83,13 +83,7 @@ BOOL CSettingsDlg::OnInitDialog()
 
     CRect rc;
     GetClientRect(&rc);
-    if (bVga) {
-        m_btnOK.MoveWindow(rc.left + 10, rc.bottom - 90, 96, 64, TRUE);
-        m_btnCancel.MoveWindow(rc.right - 106, rc.bottom - 90, 96, 64, TRUE);
-    } else {
-        m_btnOK.MoveWindow(rc.left + 5, rc.bottom - 45, 64, 32, TRUE);
-        m_btnCancel.MoveWindow(rc.right - 53, rc.bottom - 45, 64, 32, TRUE);
-    }
+    PlaceOkCancel(m_btnOK, m_btnCancel, rc);
 
     m_strDelayPrefix = CString(kDelayPrefix);
     m_strDelaySuffix = CString(kDelaySuffix);
