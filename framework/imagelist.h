@@ -13,7 +13,7 @@ constexpr UINT ILC_COLOR = 0x0000;
 constexpr UINT ILC_MASK = 0x0001;
 constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
 
-constexpr LPCWSTR MAKEINTRESOURCEW(UINT nID)
+inline LPCWSTR MAKEINTRESOURCEW(UINT nID)
 {
     return reinterpret_cast<LPCWSTR>(UINT_PTR(WORD(nID)));
 }
