@@ -106,9 +106,10 @@ HANDLE FindFirstFileW(LPCWSTR lpFileName, WIN32_FIND_DATAW* lpFindFileData)
     }
     const std::string path = FileNameFromUtf16(lpFileName);
     const size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    if (folder.empty())
-        folder = "/";
+    // "/*" lists the root; a pattern without a folder, the current one.
+    const std::string folder = slash == std::string::npos ? std::string(".")
+        : slash == 0                                      ? std::string("/")
+                                                          : path.substr(0, slash);
     std::string pattern = slash == std::string::npos ? path : path.substr(slash + 1);
     if (pattern == "*.*")
         pattern = "*";
