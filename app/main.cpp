@@ -14,7 +14,8 @@ constexpr const char* kHelp = "Usage: quillet [--help | --version]\n"
                               "  --help     print this help and exit\n"
                               "  --version  print the version and exit\n"
                               "\n"
-                              "Settings are changed with quillet-reg; see quillet(1) and quillet-reg(1).\n";
+                              "Settings are changed in the settings dialog (the menu's \"Настройки\") or with\n"
+                              "quillet-reg; see quillet(1) and quillet-reg(1).\n";
 
 // A help text that could not be written (a closed pipe, a full disk) is a failure.
 int Print(const char* text)

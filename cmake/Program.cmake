@@ -5,6 +5,9 @@ add_library(quillet_program OBJECT
     app/QuilletDoc.cpp
     memory/MemoryDlg.cpp
     memory/TaskList.cpp
+    browser/FolderBrowserDlg.cpp
+    browser/FolderTree.cpp
+    browser/FolderWalk.cpp
     monitor/QuickActions.cpp
     monitor/QuilletView.cpp
     monitor/ReadoutText.cpp
@@ -15,6 +18,7 @@ add_library(quillet_program OBJECT
     skin/SkinDrawing.cpp
     skin/SkinColourFile.cpp
     skin/SkinPaths.cpp
+    settings/SettingsDlg.cpp
 )
 target_include_directories(quillet_program PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(quillet_program PUBLIC quillet_framework quillet_res quillet_support)

@@ -6,10 +6,12 @@
 #include <unordered_set>
 
 #include "framework/button.h"
+#include "framework/edit.h"
 #include "framework/hwnd_p.h"
 #include "framework/listview.h"
 #include "framework/progress.h"
 #include "framework/static.h"
+#include "framework/treeview.h"
 
 QEvent::Type AfxPostedMessage::Type()
 {
@@ -38,6 +40,8 @@ const AfxWindowClass kClasses[] = {
     {AFX_WNDCLASS_PROGRESS, &AfxNewProgress},
     {AFX_WNDCLASS_LISTVIEW, &AfxNewListView},
     {AFX_WNDCLASS_DIALOG, &AfxNewDialog},
+    {AFX_WNDCLASS_EDIT, &AfxNewEdit},
+    {AFX_WNDCLASS_TREEVIEW, &AfxNewTreeView},
 };
 
 } // namespace

@@ -147,6 +147,8 @@ AfxWindow* AfxNewStatic(QWidget* parent, DWORD style);
 AfxWindow* AfxNewProgress(QWidget* parent, DWORD style);
 AfxWindow* AfxNewListView(QWidget* parent, DWORD style);
 AfxWindow* AfxNewDialog(QWidget* parent, DWORD style);
+AfxWindow* AfxNewEdit(QWidget* parent, DWORD style);
+AfxWindow* AfxNewTreeView(QWidget* parent, DWORD style);
 
 // Buttons and check boxes tell their parent of a click (WM_COMMAND, BN_CLICKED).
 void AfxSendClicksToParent(QAbstractButton* button);

@@ -1,9 +1,11 @@
 #include "framework/string.h"
 
+#include <algorithm>
 #include <cstdarg>
 
 #include "framework/resources.h"
 #include "platform/codepage.h"
+#include "platform/wcs.h"
 #include "platform/wsprintf.h"
 
 void CString::Format(LPCWSTR pszFormat, ...)
@@ -76,6 +78,24 @@ CString& CString::TrimRight()
 {
     while (!m_str.empty() && IsBlank(m_str.back()))
         m_str.pop_back();
+    return *this;
+}
+
+CString& CString::TrimLeft(WCHAR chTarget)
+{
+    m_str.erase(0, std::min(m_str.find_first_not_of(chTarget), m_str.size()));
+    return *this;
+}
+
+CString& CString::TrimRight(WCHAR chTarget)
+{
+    m_str.erase(m_str.find_last_not_of(chTarget) + 1);
+    return *this;
+}
+
+CString& CString::MakeLower()
+{
+    _wcslwr(m_str.data());
     return *this;
 }
 

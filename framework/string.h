@@ -35,6 +35,10 @@ public:
     CString Right(int nCount) const;
     CString& TrimLeft();
     CString& TrimRight();
+    // Only the given character, at the start or the end.
+    CString& TrimLeft(WCHAR chTarget);
+    CString& TrimRight(WCHAR chTarget);
+    CString& MakeLower();
     BOOL LoadString(UINT nID);
 
     CString& operator=(LPCWSTR psz)
@@ -61,6 +65,8 @@ public:
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
     friend CString operator+(const CString& a, LPCWSTR b) { return a + CString(b); }
     friend CString operator+(LPCWSTR a, const CString& b) { return CString(a) + b; }
+    friend CString operator+(const CString& a, WCHAR ch) { return CString(a.m_str + ch); }
+    friend CString operator+(WCHAR ch, const CString& b) { return CString(ch + b.m_str); }
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, LPCWSTR b) { return a.m_str == (b ? b : u""); }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }

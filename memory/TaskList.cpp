@@ -10,6 +10,7 @@
 #include "platform/synch.h"
 #include "platform/text.h"
 #include "platform/toolhelp.h"
+#include "platform/wcs.h"
 #include "res/resource.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "monitor/QuilletView.h"
 #include "monitor/ReadoutText.h"
 #include "platform/device.h"
+#include "settings/SettingsDlg.h"
 #include "skin/SkinAboutDlg.h"
 
 namespace {
@@ -90,4 +91,9 @@ void CQuilletView::OnAbout()
 void CQuilletView::OnSettings()
 {
     KillTimer(AUTO_CLOSE_TIMER);
+    CSettingsDlg dlg(m_clrMainText, m_nAutoCloseSeconds, m_bSoftResetWarning, m_strImageExt, m_strProgramFolder,
+        m_strSkinFolder, nullptr);
+    // The written settings take effect at the next start.
+    if (dlg.DoModal() == IDOK)
+        CloseProgram();
 }

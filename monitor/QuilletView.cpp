@@ -4,7 +4,6 @@
 #include "framework/snapshot.h"
 #include "platform/disk.h"
 #include "platform/memory.h"
-#include "platform/module.h"
 #include "res/resource.h"
 #include "skin/SkinColourFile.h"
 #include "skin/SkinDrawing.h"
@@ -75,13 +74,7 @@ void CQuilletView::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     AfxRegisterSnapshot(this, 1);
 
-    WCHAR szModule[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, szModule, MAX_PATH);
-    const CString strModule(szModule);
-    int nLast = -1;
-    for (int i = strModule.Find(PATH_SEPARATOR); i >= 0; i = strModule.Find(PATH_SEPARATOR, i + 1))
-        nLast = i;
-    m_strProgramFolder = strModule.Left(nLast + 1);
+    m_strProgramFolder = ProgramFolder();
 
     const CString strSkinPath = ReadSettings();
     m_strSkinFolder = strSkinPath.IsEmpty()

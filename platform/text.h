@@ -10,12 +10,12 @@
 std::string Utf16ToUtf8(std::u16string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 
+// File names are bytes, not always valid UTF-8. These keep every byte: one
+// that is not part of valid UTF-8 becomes the lone surrogate U+DC80..U+DCFF
+// and goes back to the same byte, so a name read from a folder opens that
+// same entry again. Lone surrogates that no byte stands for become U+FFFD.
+std::u16string FileNameToUtf16(std::string_view name);
+std::string FileNameFromUtf16(std::u16string_view name);
+
 // Length of a zero-terminated wide text; 0 for null.
 size_t WideLength(LPCWSTR text);
-
-// Comparisons of zero-terminated wide texts, under the C library's names:
-// negative, 0 or positive as the first sorts before, with or after the
-// second. _wcsicmp folds the ASCII letters to lower case first; other
-// characters compare by their code units.
-int wcscmp(LPCWSTR lpString1, LPCWSTR lpString2);
-int _wcsicmp(LPCWSTR lpString1, LPCWSTR lpString2);

@@ -8,6 +8,9 @@ constexpr unsigned IDD_MEMORY = 155;
 constexpr unsigned IDD_SETTINGS = 157;
 constexpr unsigned IDD_FOLDER_BROWSER = 166;
 constexpr unsigned IDR_MAINFRAME = 128;
+// The folder tree's pictures: the folder icon and the strip of check-box states.
+constexpr unsigned IDB_CHECK_STATES = 168;
+constexpr unsigned IDI_FOLDER = 170;
 
 // Controls of the monitor form.
 constexpr unsigned IDC_BAR_BATTERY = 1000;
@@ -57,6 +60,9 @@ constexpr unsigned IDC_DELAY_UP = 1021;
 constexpr unsigned IDC_SKIN_FOLDER = 1026;
 constexpr unsigned IDC_WARNING_CHECK = 1033;
 constexpr unsigned IDC_WARNING_LABEL = 1034;
+
+// The folder browser's tree, made by the dialog itself.
+constexpr unsigned IDC_FOLDER_TREE = 2528;
 
 // Messages of the string table: the task list and the folder browser.
 constexpr unsigned IDS_KILL_QUESTION = 61204;

@@ -1,6 +1,7 @@
 #include "skin/SkinDrawing.h"
 
 #include "framework/wnd.h"
+#include "platform/metrics.h"
 #include "skin/ImageButton.h"
 
 void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
@@ -28,4 +29,15 @@ void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int n
     button.SetLabelColor(clrLabel);
     button.SetAlignment(nHAlign, nVAlign);
     button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), 1);
+}
+
+void PlaceOkCancel(CWnd& ok, CWnd& cancel, const RECT& rc)
+{
+    if (IsVgaScreen()) {
+        ok.MoveWindow(rc.left + 10, rc.bottom - 90, 96, 64, TRUE);
+        cancel.MoveWindow(rc.right - 106, rc.bottom - 90, 96, 64, TRUE);
+    } else {
+        ok.MoveWindow(rc.left + 5, rc.bottom - 45, 64, 32, TRUE);
+        cancel.MoveWindow(rc.right - 53, rc.bottom - 45, 64, 32, TRUE);
+    }
 }

@@ -17,3 +17,6 @@ void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int n
 
 // Bold "Tahoma" (or what the system has for it) of the given cell height.
 void CreateSkinFont(CFont& font, int nHeight);
+
+// OK and Cancel in the bottom corners of a dialog's client area, sized for the screen.
+void PlaceOkCancel(CWnd& ok, CWnd& cancel, const RECT& rcClient);

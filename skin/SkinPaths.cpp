@@ -3,6 +3,7 @@
 #include "framework/wnd.h"
 #include "platform/debug.h"
 #include "platform/error.h"
+#include "platform/module.h"
 
 namespace {
 
@@ -21,6 +22,18 @@ LPCWSTR WhyNotLoaded(DWORD dwError)
 }
 
 } // namespace
+
+CString ProgramFolder()
+{
+    // MAX_PATH characters do not hold every install's path, and a cut path
+    // would name another folder: grow the buffer until the path fits.
+    std::u16string path(MAX_PATH, u'\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) >= path.size())
+        path.resize(path.size() * 2);
+    path.resize(n);
+    return CString(path.substr(0, path.rfind(PATH_SEPARATOR) + 1));
+}
 
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt)
 {

@@ -7,6 +7,9 @@
 
 class CWnd;
 
+// The folder of the running program file, with its trailing separator.
+CString ProgramFolder();
+
 // The skin folder, the separator, the screen number, "_VGA" on VGA screens,
 // then the extension; nothing is normalised.
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt);

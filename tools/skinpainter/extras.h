@@ -1,5 +1,5 @@
-// The command bar's tool-button strip, the task list's icon and the skin's
-// colour file.
+// The command bar's tool-button strip, the task list's icon, the folder
+// tree's pictures and the skin's colour file.
 #pragma once
 
 #include <QByteArray>
@@ -7,4 +7,6 @@
 
 QImage PaintToolStrip();
 QImage PaintTaskIcon();
+QImage PaintFolderIcon();
+QImage PaintCheckStates();
 QByteArray ColourFileText();

@@ -35,6 +35,8 @@ std::vector<Output> DrawAll()
     out.push_back({"skins/Default/QSet.ini", {}, ColourFileText()});
     out.push_back({"res/bitmap/128.png", PaintToolStrip(), {}});
     out.push_back({"res/icon/171.png", PaintTaskIcon(), {}});
+    out.push_back({"res/bitmap/168.png", PaintCheckStates(), {}});
+    out.push_back({"res/icon/170.png", PaintFolderIcon(), {}});
     out.push_back({"res/icon/quillet.png", PaintAppIcon(64), {}});
     for (int size : kIconSizes) {
         const QString name = QString::number(size);

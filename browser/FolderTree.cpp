@@ -1,0 +1,346 @@
+#include "browser/FolderTree.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+#include "browser/FolderWalk.h"
+#include "platform/file.h"
+#include "platform/wcs.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int kFolderImage = 0;
+constexpr int kFileImage = 1;
+// More than a screenful of folders, even on a tall screen; the rest go in
+// larger steps, each short enough to keep the window answering.
+constexpr int kFoldersLookedIntoAtOnce = 64;
+constexpr size_t kFoldersLookedIntoPerStep = 1024;
+
+// Names already under an item, so that opening a folder again adds only new ones.
+std::unordered_set<std::u16string> ChildNames(CTreeCtrl& tree, HTREEITEM hParent)
+{
+    std::unordered_set<std::u16string> names;
+    // The top level is only ever filled right after it was emptied.
+    if (hParent == TVI_ROOT)
+        return names;
+    for (HTREEITEM h = tree.GetChildItem(hParent); h; h = tree.GetNextSiblingItem(h))
+        names.insert(tree.GetItemText(h).str());
+    return names;
+}
+
+CheckState StateAfterTap(int nOldState)
+{
+    return nOldState == csChecked || nOldState == csPartial ? csUnchecked : csChecked;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CFolderTree, CTreeCtrl)
+    ON_WM_CREATE()
+    ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGW, &CFolderTree::OnItemExpanding)
+    ON_NOTIFY_REFLECT(TVN_ITEMEXPANDEDW, &CFolderTree::OnItemExpanded)
+    ON_MESSAGE(WM_TREE_APPLYCHECK, &CFolderTree::OnApplyCheck)
+    ON_MESSAGE(WM_TREE_PROBE, &CFolderTree::OnProbe)
+END_MESSAGE_MAP()
+
+BOOL CFolderTree::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+    CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+    return CTreeCtrl::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
+}
+
+int CFolderTree::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CTreeCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // Folders and files share the folder picture.
+    m_imlNormal.Create(16, 16, ILC_COLOR | ILC_MASK, 3, 0);
+    const HICON hFolder = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_FOLDER));
+    for (int i = 0; i < 3; ++i)
+        m_imlNormal.Add(hFolder);
+    DestroyIcon(hFolder);
+    m_imlState.Create(IDB_CHECK_STATES, 16, 1, CLR_NONE);
+    SetImageList(&m_imlNormal, TVSIL_NORMAL);
+    SetImageList(&m_imlState, TVSIL_STATE);
+    PopulateLevel(CString(), TVI_ROOT);
+    return 0;
+}
+
+void CFolderTree::Fill(bool bFoldersOnly, bool bShowRomFiles, const CString& strFilter)
+{
+    m_bFoldersOnly = bFoldersOnly;
+    m_bShowRomFiles = bShowRomFiles;
+    m_strFilter = strFilter;
+    // Items are removed only here: the folders still to be looked into go with them.
+    m_arrProbes.clear();
+    m_nNextProbe = 0;
+    DeleteItem(TVI_ROOT);
+    PopulateLevel(CString(), TVI_ROOT);
+}
+
+EntryKind CFolderTree::ClassifyEntry(const CString& strPath)
+{
+    return ClassifyEntry(GetFileAttributesW(strPath));
+}
+
+EntryKind CFolderTree::ClassifyEntry(DWORD dwAttributes)
+{
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES)
+        return ekUnreadable;
+    if (dwAttributes & FILE_ATTRIBUTE_INROM)
+        return ekRomFile;
+    if (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return ekFolder;
+    return ekFile;
+}
+
+void CFolderTree::SortNames(CStringArray& arrNames)
+{
+    // A stable sort gives what exchanging neighbours until none is out of
+    // order gives, without its square time on large folders.
+    std::stable_sort(arrNames.GetData(), arrNames.GetData() + arrNames.GetSize(),
+        [](const CString& a, const CString& b) { return _wcsicmp(a, b) < 0; });
+}
+
+void CFolderTree::PopulateLevel(const CString& strPath, HTREEITEM hParent)
+{
+    m_arrFolderNames.RemoveAll();
+    m_arrFileNames.RemoveAll();
+    m_arrRomFileNames.RemoveAll();
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = FindFirstFileW(strPath + PATH_SEPARATOR + u"*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    const std::unordered_set<std::u16string> existing = ChildNames(*this, hParent);
+    do {
+        const CString strName(data.cFileName);
+        if (existing.count(strName.str()))
+            continue;
+        const auto listed = [&] { return m_strFilter.IsEmpty() || MatchesFilter(strPath + PATH_SEPARATOR + strName); };
+        // The listing carries each entry's attributes: no second look at the disk.
+        switch (ClassifyEntry(data.dwFileAttributes)) {
+        case ekFolder:
+            m_arrFolderNames.Add(strName);
+            break;
+        case ekFile:
+            if (!m_bFoldersOnly && listed())
+                m_arrFileNames.Add(strName);
+            break;
+        case ekRomFile:
+            if (m_bShowRomFiles && !m_bFoldersOnly && listed())
+                m_arrRomFileNames.Add(strName);
+            break;
+        case ekUnreadable:
+            break;
+        }
+    } while (FindNextFileW(hFind, &data));
+    FindClose(hFind);
+
+    SortNames(m_arrFolderNames);
+    // Looking into every folder would hold a large level up: the first
+    // screenful is looked into now, the rest just after the level shows.
+    const bool bWasPending = m_nNextProbe < m_arrProbes.size();
+    for (int i = 0; i < m_arrFolderNames.GetSize(); ++i) {
+        const CString& strName = m_arrFolderNames.GetData()[i];
+        const CString strFolder = strPath + PATH_SEPARATOR + strName;
+        if (i < kFoldersLookedIntoAtOnce) {
+            InsertEntry(strName, HasSubEntries(strFolder), hParent, kFolderImage);
+        } else if (const HTREEITEM hItem = InsertEntry(strName, true, hParent, kFolderImage)) {
+            m_arrProbes.emplace_back(hItem, strFolder);
+        }
+    }
+    if (!bWasPending && m_nNextProbe < m_arrProbes.size())
+        PostMessage(WM_TREE_PROBE, 0, 0);
+    m_arrFileNames.Append(m_arrRomFileNames);
+    SortNames(m_arrFileNames);
+    for (int i = 0; i < m_arrFileNames.GetSize(); ++i)
+        InsertEntry(m_arrFileNames.GetData()[i], false, hParent, kFileImage);
+}
+
+bool CFolderTree::HasSubEntries(const CString& strPath) const
+{
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = FindFirstFileW(strPath + PATH_SEPARATOR + u"*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    bool bFound = false;
+    do
+        bFound = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !m_bFoldersOnly;
+    while (!bFound && FindNextFileW(hFind, &data));
+    FindClose(hFind);
+    return bFound;
+}
+
+HTREEITEM CFolderTree::InsertEntry(const CString& strText, bool bHasChildren, HTREEITEM hParent, int nImage)
+{
+    std::u16string text = strText.str();
+    TVINSERTSTRUCTW tvis{};
+    tvis.hParent = hParent;
+    tvis.hInsertAfter = TVI_LAST;
+    tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+    tvis.item.pszText = text.data();
+    tvis.item.iImage = nImage;
+    tvis.item.iSelectedImage = nImage;
+    tvis.item.cChildren = bHasChildren ? 1 : 0;
+    const HTREEITEM hItem = InsertItem(&tvis);
+    // What appears under a ticked folder comes up ticked.
+    if (hItem && hParent != TVI_ROOT && GetCheckState(hParent) == csChecked)
+        SetCheckState(hItem, csChecked);
+    return hItem;
+}
+
+bool CFolderTree::MatchesFilter(const CString& strPath) const
+{
+    CString strLower(strPath);
+    strLower.MakeLower();
+    return strLower.Right(m_strFilter.GetLength()) == m_strFilter;
+}
+
+CString CFolderTree::BuildItemPath(HTREEITEM hItem)
+{
+    // Whole texts: a name cut short would lead to another folder.
+    CString strPath;
+    for (HTREEITEM h = hItem; h; h = GetParentItem(h))
+        strPath = PATH_SEPARATOR + GetItemText(h) + strPath;
+    return strPath;
+}
+
+void CFolderTree::GetItemPath(CString& strPath, bool bUseSelection, HTREEITEM hItem)
+{
+    const HTREEITEM h = bUseSelection ? GetSelectedItem() : hItem;
+    strPath = h ? BuildItemPath(h) : CString();
+}
+
+void CFolderTree::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const auto* pNMTreeView = reinterpret_cast<const NMTREEVIEWW*>(pNMHDR);
+    if (pNMTreeView->action == TVE_EXPAND)
+        PopulateLevel(BuildItemPath(pNMTreeView->itemNew.hItem), pNMTreeView->itemNew.hItem);
+    *pResult = 0;
+}
+
+void CFolderTree::OnItemExpanded(NMHDR*, LRESULT* pResult)
+{
+    Invalidate();
+    *pResult = 0;
+}
+
+CheckState CFolderTree::GetCheckState(HTREEITEM hItem)
+{
+    return CheckState(int(GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12) - 1);
+}
+
+void CFolderTree::SetCheckState(HTREEITEM hItem, CheckState nState)
+{
+    SetItemState(hItem, INDEXTOSTATEIMAGEMASK(UINT(nState + 1)), TVIS_STATEIMAGEMASK);
+}
+
+int CFolderTree::OnStateIconClick(HTREEITEM hItem)
+{
+    m_hClickedItem = hItem;
+    m_nClickedOldState = GetCheckState(hItem);
+    const CheckState nNewState = StateAfterTap(m_nClickedOldState);
+
+    if (GetChildItem(hItem)) {
+        std::vector<HTREEITEM> pending{hItem};
+        while (!pending.empty()) {
+            const HTREEITEM h = pending.back();
+            pending.pop_back();
+            SetCheckState(h, nNewState);
+            for (HTREEITEM hChild = GetChildItem(h); hChild; hChild = GetNextSiblingItem(hChild))
+                pending.push_back(hChild);
+        }
+    }
+
+    // Each ancestor is ticked when all its children are, clear when none
+    // is, partly ticked otherwise; the tapped item counts as it will be.
+    for (HTREEITEM hParent = GetParentItem(hItem); hParent; hParent = GetParentItem(hParent)) {
+        bool bAllChecked = true;
+        bool bAllUnchecked = true;
+        for (HTREEITEM hChild = GetChildItem(hParent); hChild; hChild = GetNextSiblingItem(hChild)) {
+            const CheckState nState = hChild == hItem ? nNewState : GetCheckState(hChild);
+            bAllChecked = bAllChecked && nState == csChecked;
+            bAllUnchecked = bAllUnchecked && nState == csUnchecked;
+        }
+        SetCheckState(hParent, bAllUnchecked ? csUnchecked : bAllChecked ? csChecked : csPartial);
+    }
+
+    SelectItem(hItem);
+    Invalidate();
+    PostMessage(WM_TREE_APPLYCHECK, 0, 0);
+    return 1;
+}
+
+LRESULT CFolderTree::OnProbe(WPARAM, LPARAM)
+{
+    for (size_t n = 0; n < kFoldersLookedIntoPerStep && m_nNextProbe < m_arrProbes.size(); ++n, ++m_nNextProbe) {
+        const auto& [hItem, strFolder] = m_arrProbes[m_nNextProbe];
+        TVITEMW item{};
+        item.mask = TVIF_CHILDREN;
+        item.hItem = hItem;
+        item.cChildren = HasSubEntries(strFolder) ? 1 : 0;
+        SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    if (m_nNextProbe < m_arrProbes.size()) {
+        PostMessage(WM_TREE_PROBE, 0, 0);
+    } else {
+        m_arrProbes.clear();
+        m_nNextProbe = 0;
+    }
+    return 0;
+}
+
+LRESULT CFolderTree::OnApplyCheck(WPARAM, LPARAM)
+{
+    SetCheckState(m_hClickedItem, StateAfterTap(m_nClickedOldState));
+    return 1;
+}
+
+int CFolderTree::CollectChecked(CStringArray& arrFiles, CStringArray& arrFolders)
+{
+    Invalidate();
+    m_arrFolderQueue.RemoveAll();
+    m_arrPartialPaths.RemoveAll();
+    m_arrPartialItems.RemoveAll();
+    CFolderWalk walk;
+    CollectChildren(TVI_ROOT, CString(), walk, arrFiles, arrFolders);
+    // Partly ticked items found on the way are walked in turn, also those found meanwhile.
+    for (int i = 0; i < m_arrPartialItems.GetSize(); ++i)
+        CollectChildren(m_arrPartialItems[i], m_arrPartialPaths[i] + PATH_SEPARATOR, walk, arrFiles, arrFolders);
+    m_arrFolderQueue.RemoveAll();
+    m_arrPartialPaths.RemoveAll();
+    m_arrPartialItems.RemoveAll();
+    SortNames(arrFolders);
+    SortNames(arrFiles);
+    return arrFolders.GetSize() + arrFiles.GetSize();
+}
+
+void CFolderTree::CollectChildren(
+    HTREEITEM hItem, const CString& strBase, CFolderWalk& walk, CStringArray& arrFiles, CStringArray& arrFolders)
+{
+    for (HTREEITEM hChild = GetChildItem(hItem); hChild; hChild = GetNextSiblingItem(hChild)) {
+        const CString strPath = strBase + GetItemText(hChild);
+        const CheckState nState = GetCheckState(hChild);
+        if (nState == csPartial) {
+            m_arrPartialItems.Add(hChild);
+            m_arrPartialPaths.Add(strPath);
+        } else if (nState == csChecked) {
+            // The lists hold paths from the root without its separator; the files are asked with it.
+            switch (ClassifyEntry(PATH_SEPARATOR + strPath)) {
+            case ekFolder:
+                walk.Gather(strPath, m_arrFolderQueue, arrFiles);
+                arrFolders.Append(m_arrFolderQueue);
+                m_arrFolderQueue.RemoveAll();
+                break;
+            case ekFile:
+                arrFiles.Add(strPath);
+                break;
+            case ekRomFile:
+            case ekUnreadable:
+                break;
+            }
+        }
+    }
+}
