@@ -2,7 +2,6 @@
 
 #include <QString>
 
-
 std::string Utf16ToUtf8(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
