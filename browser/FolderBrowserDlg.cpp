@@ -66,10 +66,7 @@ BOOL CFolderBrowserDlg::OnInitDialog()
     CDialog::OnInitDialog();
     AfxRegisterSnapshot(this, kBrowserScreen);
     m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kBrowserScreen, m_strImageExt), u"Error");
-    for (CImageButton* pButton : {&m_btnOK, &m_btnCancel}) {
-        pButton->m_hBackground = m_hBackground;
-        pButton->m_bHideLabel = 0;
-    }
+    SetupImageButtons({&m_btnOK, &m_btnCancel}, m_hBackground);
     m_strResult = ProgramFolder();
 
     CRect rc;

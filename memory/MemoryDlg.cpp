@@ -73,11 +73,9 @@ BOOL CMemoryDlg::OnInitDialog()
         this, SkinImagePath(m_strSkinFolder, kMemoryScreen, m_strImageExt), u"Quillet: Error");
     CreateSkinFont(m_font, IsVgaScreen() ? 40 : 20);
 
-    for (CImageButton* pButton : {&m_btnVolumeIcon1, &m_btnVolumeIcon3, &m_btnVolumeIcon2, &m_btnVolumeText1,
-             &m_btnVolumeText3, &m_btnVolumeText2, &m_btnRefresh, &m_btnKill}) {
-        pButton->m_hBackground = m_hBackground;
-        pButton->m_bHideLabel = 0;
-    }
+    SetupImageButtons({&m_btnVolumeIcon1, &m_btnVolumeIcon3, &m_btnVolumeIcon2, &m_btnVolumeText1, &m_btnVolumeText3,
+                          &m_btnVolumeText2, &m_btnRefresh, &m_btnKill},
+        m_hBackground);
     for (CImageButton* pButton : {&m_btnVolumeText1, &m_btnVolumeText3, &m_btnVolumeText2})
         SetupTextButton(*pButton, m_clrMainText, -1, 0, m_font);
 

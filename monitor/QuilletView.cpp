@@ -136,13 +136,10 @@ void CQuilletView::CreateTextFont()
 
 void CQuilletView::SetupControls()
 {
-    CImageButton* const buttons[] = {&m_btnBattery, &m_btnBackup, &m_btnMemory, &m_btnStorage, &m_btnMemoryDialog,
-        &m_btnExit, &m_btnBacklight, &m_btnSoftReset, &m_btnPowerOff, &m_btnBatteryText, &m_btnMemoryText,
-        &m_btnStorageText};
-    for (CImageButton* pButton : buttons) {
-        pButton->m_hBackground = m_hBackground;
-        pButton->m_bHideLabel = 0;
-    }
+    SetupImageButtons(
+        {&m_btnBattery, &m_btnBackup, &m_btnMemory, &m_btnStorage, &m_btnMemoryDialog, &m_btnExit, &m_btnBacklight,
+            &m_btnSoftReset, &m_btnPowerOff, &m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText},
+        m_hBackground);
     for (CImageButton* pButton : {&m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText})
         SetupTextButton(*pButton, m_clrMainText, -1, 0, m_font);
 }

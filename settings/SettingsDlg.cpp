@@ -72,11 +72,9 @@ BOOL CSettingsDlg::OnInitDialog()
     const bool bVga = IsVgaScreen();
     CreateSkinFont(m_fontSmall, bVga ? 32 : 16);
     CreateSkinFont(m_fontLarge, bVga ? 48 : 24);
-    for (CImageButton* pButton :
-        {&m_btnCancel, &m_btnOK, &m_btnBrowse, &m_btnDelay, &m_btnDelayUp, &m_btnDelayDown, &m_btnWarning}) {
-        pButton->m_hBackground = m_hBackground;
-        pButton->m_bHideLabel = 0;
-    }
+    SetupImageButtons(
+        {&m_btnCancel, &m_btnOK, &m_btnBrowse, &m_btnDelay, &m_btnDelayUp, &m_btnDelayDown, &m_btnWarning},
+        m_hBackground);
     for (CImageButton* pButton : {&m_btnDelay, &m_btnWarning})
         SetupTextButton(*pButton, m_clrMainText, 0, 0, m_fontSmall);
     m_btnWarning.SetWindowText(CString(kWarningLabel));

@@ -50,10 +50,7 @@ BOOL CSkinAboutDlg::OnInitDialog()
     CreateSkinFont(m_fontLarge, bVga ? 48 : 24);
     CreateSkinFont(m_fontSmall, bVga ? 32 : 16);
 
-    for (CImageButton* pButton : {&m_btnIcon, &m_btnName, &m_btnVersion, &m_btnNotice, &m_btnCredit}) {
-        pButton->m_hBackground = m_hBackground;
-        pButton->m_bHideLabel = 0;
-    }
+    SetupImageButtons({&m_btnIcon, &m_btnName, &m_btnVersion, &m_btnNotice, &m_btnCredit}, m_hBackground);
     for (CImageButton* pButton : {&m_btnName, &m_btnVersion})
         SetupTextButton(*pButton, m_clrText, -1, 0, m_fontLarge);
     for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit})

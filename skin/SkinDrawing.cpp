@@ -24,6 +24,14 @@ void CreateSkinFont(CFont& font, int nHeight)
         FF_SCRIPT | VARIABLE_PITCH, u"Tahoma");
 }
 
+void SetupImageButtons(std::initializer_list<CImageButton*> buttons, HBITMAP hBackground)
+{
+    for (CImageButton* pButton : buttons) {
+        pButton->m_hBackground = hBackground;
+        pButton->m_bHideLabel = 0;
+    }
+}
+
 void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont)
 {
     button.SetLabelColor(clrLabel);

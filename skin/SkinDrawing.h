@@ -2,6 +2,8 @@
 // background, and make its bold fonts.
 #pragma once
 
+#include <initializer_list>
+
 #include "framework/gdi.h"
 
 class CWnd;
@@ -11,6 +13,9 @@ class CWnd;
 void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground);
 
 class CImageButton;
+
+// The window's image buttons show its picture under them and their labels.
+void SetupImageButtons(std::initializer_list<CImageButton*> buttons, HBITMAP hBackground);
 
 // A button that shows text: its colour, alignment and font (with redraw).
 void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont);
