@@ -81,14 +81,14 @@ void CQuilletView::OnInitialUpdate()
         ? m_strProgramFolder + u"Skins" + CString(std::u16string(1, PATH_SEPARATOR)) + u"Default"
         : strSkinPath;
 
-    m_strColourFile = ReadSkinTextFile(m_strSkinFolder + CString(std::u16string(1, PATH_SEPARATOR)) + u"QSet.ini");
+    m_strColourFile = ReadSkinTextFile(m_strSkinFolder + CString(std::u16string(1, PATH_SEPARATOR)) + SKIN_COLOUR_FILE);
     ReadSkinImageType(m_strColourFile, m_strImageExt);
-    ReadSkinColour(m_strColourFile, u"MainTextColor", m_clrMainText);
-    ReadSkinColour(m_strColourFile, u"BarTextColor", m_clrBarText);
-    ReadSkinColour(m_strColourFile, u"BarBackColor", m_clrBarBack);
-    ReadSkinColour(m_strColourFile, u"BarNormalColor", m_clrBarNormal);
-    ReadSkinColour(m_strColourFile, u"BarLowColor", m_clrBarLow);
-    ReadSkinColour(m_strColourFile, u"BarCriticalColor", m_clrBarCritical);
+    ReadSkinColour(m_strColourFile, SKIN_MAIN_TEXT.lpszKey, m_clrMainText);
+    ReadSkinColour(m_strColourFile, SKIN_BAR_TEXT.lpszKey, m_clrBarText);
+    ReadSkinColour(m_strColourFile, SKIN_BAR_BACK.lpszKey, m_clrBarBack);
+    ReadSkinColour(m_strColourFile, SKIN_BAR_NORMAL.lpszKey, m_clrBarNormal);
+    ReadSkinColour(m_strColourFile, SKIN_BAR_LOW.lpszKey, m_clrBarLow);
+    ReadSkinColour(m_strColourFile, SKIN_BAR_CRITICAL.lpszKey, m_clrBarCritical);
 
     // The buttons keep drawing the old picture until they get the new one.
     const HBITMAP hOld = m_hBackground;

@@ -6,6 +6,7 @@
 #include "framework/view.h"
 #include "skin/ImageButton.h"
 #include "skin/LevelBar.h"
+#include "skin/SkinColourFile.h"
 
 constexpr UINT_PTR AUTO_CLOSE_TIMER = 12365;
 
@@ -52,7 +53,7 @@ public:
     CString m_strColourFile;
     CString m_strProgramFolder;
     CString m_strSkinFolder;
-    CString m_strImageExt = u".png";
+    CString m_strImageExt = SKIN_DEFAULT_IMAGE_TYPE;
     LONG m_nAutoCloseSeconds = 11;
     BOOL m_bSoftResetWarning = 0;
     // Available and total memory, free-to-caller and total storage, in bytes.
@@ -63,12 +64,12 @@ public:
     int m_nMemoryTextMode = 0;
     int m_nStorageTextMode = 0;
     CFont m_font;
-    COLORREF m_clrMainText = 0x910000;
-    COLORREF m_clrBarText = 0x0000FF;
-    COLORREF m_clrBarBack = 0xFFFF9B;
-    COLORREF m_clrBarCritical = 0x0000FF;
-    COLORREF m_clrBarLow = 0x00FFFF;
-    COLORREF m_clrBarNormal = 0x00FF00;
+    COLORREF m_clrMainText = SKIN_MAIN_TEXT.clrDefault;
+    COLORREF m_clrBarText = SKIN_BAR_TEXT.clrDefault;
+    COLORREF m_clrBarBack = SKIN_BAR_BACK.clrDefault;
+    COLORREF m_clrBarCritical = SKIN_BAR_CRITICAL.clrDefault;
+    COLORREF m_clrBarLow = SKIN_BAR_LOW.clrDefault;
+    COLORREF m_clrBarNormal = SKIN_BAR_NORMAL.clrDefault;
 
     // Message handlers.
     void OnPaint();

@@ -60,7 +60,7 @@ int ReadSkinImageType(const CString& strColourFile, CString& strImageExt)
     if (strType == u".png" || strType == u".bmp" || strType == u".jpg")
         strImageExt = strType;
     else
-        strImageExt = u".png";
+        strImageExt = SKIN_DEFAULT_IMAGE_TYPE;
     return 0;
 }
 
