@@ -3,11 +3,11 @@
 #   bin/quillet -> ../lib/quillet/quillet     the program's folder is the folder of
 #   lib/quillet/quillet                       the resolved executable, so the skin
 #   lib/quillet/Skins/Default/                beside it is found through the link
-#   bin/quillet-reg
+#   bin/quillet-reg, bin/quillet-skin
 #   share/applications/quillet.desktop
 #   share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/<size>/apps/quillet.png, scalable/apps/quillet.svg
-#   share/man/man1/quillet.1.gz, quillet-reg.1.gz
+#   share/man/man1/quillet.1.gz, quillet-reg.1.gz, quillet-skin.1.gz
 include(GNUInstallDirs)
 
 # What --version prints is what the package and the manual pages carry.
@@ -24,7 +24,7 @@ set(dist_out ${PROJECT_BINARY_DIR}/dist)
 
 install(TARGETS quillet RUNTIME DESTINATION ${QUILLET_PROGRAM_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/Default DESTINATION ${QUILLET_PROGRAM_DIR}/Skins)
-install(TARGETS quillet-reg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quillet-reg quillet-skin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # A relative link, so that the tree works wherever it is unpacked.
 file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${QUILLET_PROGRAM_DIR}/quillet)
@@ -39,7 +39,7 @@ install(DIRECTORY ${dist}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 
 # Manual pages carry the version and are installed compressed, as Debian wants.
 set(man_pages)
-foreach(page quillet.1 quillet-reg.1)
+foreach(page quillet.1 quillet-reg.1 quillet-skin.1)
     configure_file(${dist}/man/${page}.in ${dist_out}/man/${page} @ONLY)
     add_custom_command(OUTPUT ${dist_out}/man/${page}.gz
         COMMAND gzip -9nc ${dist_out}/man/${page} > ${dist_out}/man/${page}.gz
@@ -73,5 +73,6 @@ few seconds unless you keep it open.
 .
 The look comes from a skin folder of pictures and a colour file. The
 settings are kept in a small per-user registry file, which the quillet-reg
-command reads and writes.")
+command reads and writes; quillet-skin checks a skin folder and renders a
+preview of every window in it.")
 include(CPack)

@@ -2,7 +2,7 @@
 # Checks an installed Quillet under PREFIX (a `cmake --install` prefix, or the
 # usr/ of an unpacked package): every file in its place, the program started
 # through its bin/ link finds its skin and closes by itself, quillet-reg
-# works, the desktop entry and the metainfo validate and the manual pages
+# works, quillet-skin passes the installed default skin, the desktop entry and the metainfo validate and the manual pages
 # render without a warning.
 # Usage: tests/check_install.sh PREFIX CHECK_SKIN_SNAPSHOT
 set -euo pipefail
@@ -32,12 +32,12 @@ fail() {
 }
 
 files=(
-    bin/quillet bin/quillet-reg lib/quillet/quillet
+    bin/quillet bin/quillet-reg bin/quillet-skin lib/quillet/quillet
     lib/quillet/Skins/Default/{1,2,3,4,5}{,_VGA}.png lib/quillet/Skins/Default/QSet.ini
     share/applications/quillet.desktop
     share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/quillet.png
     share/icons/hicolor/scalable/apps/quillet.svg
-    share/man/man1/quillet.1.gz share/man/man1/quillet-reg.1.gz
+    share/man/man1/quillet.1.gz share/man/man1/quillet-reg.1.gz share/man/man1/quillet-skin.1.gz
 )
 for f in "${files[@]}"; do
     [ -e "$prefix/$f" ] || fail "missing $f"
@@ -56,6 +56,9 @@ key='HKLM\Software\Quillet\Settings'
 [[ $("$prefix/bin/quillet-reg" query "$key" /v Pause) == *"Pause    REG_DWORD    0x2"* ]] ||
     fail "quillet-reg query does not read back Pause"
 
+"$prefix/bin/quillet-skin" check --strict "$prefix/lib/quillet/Skins/Default" >"$work/skin.out" 2>&1 ||
+    fail "quillet-skin does not pass the installed default skin: $(cat "$work/skin.out")"
+
 # With Pause at 2 the program closes itself; a skin that is not found stops
 # it at a message box instead, which the time limit catches.
 if QUILLET_SNAPSHOT="$work/shots" timeout 30 "$prefix/bin/quillet" >"$work/quillet.out" 2>"$work/quillet.err"; then
@@ -70,7 +73,7 @@ grep -qx 'Exec=quillet' "$prefix/share/applications/quillet.desktop" || fail "th
 appstreamcli validate --no-net "${metainfo[0]}" >"$work/appstream.out" 2>&1 ||
     fail "the metainfo does not validate: $(cat "$work/appstream.out")"
 
-for page in quillet quillet-reg; do
+for page in quillet quillet-reg quillet-skin; do
     warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
         fail "man cannot show $page(1)"
     [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
