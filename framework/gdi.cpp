@@ -285,8 +285,10 @@ SIZE CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
     const QString text = nCount < 0 ? QString::fromUtf16(lpszString) : QString::fromUtf16(lpszString, nCount);
     const QFont font = m_hDC->font ? m_hDC->font->font : m_hDC->painter ? m_hDC->painter->font() : QFont();
     const QFontMetrics metrics(font);
-    // A glyph's ink may reach past its advance (bold, italic): count it.
-    const int width = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    // The last glyph's ink may reach past its advance (bold, italic): count
+    // it. Its bearing says so without laying the whole text out again.
+    const int overhang = text.isEmpty() ? 0 : std::max(0, -metrics.rightBearing(text.back()));
+    const int width = metrics.horizontalAdvance(text) + overhang;
     return SIZE{LONG(width), LONG(metrics.height())};
 }
 

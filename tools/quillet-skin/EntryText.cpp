@@ -94,7 +94,8 @@ bool ReadOpening(LineReader& reader)
 void ReadClosing(LineReader& reader, WrittenEntry& entry)
 {
     entry.valueRunsIntoSemicolon = reader.TakeAtOnce(u';');
-    entry.closingBracket = !entry.valueRunsIntoSemicolon && reader.Take(u')');
+    if (!entry.valueRunsIntoSemicolon)
+        reader.Take(u')');
     entry.semicolon = entry.valueRunsIntoSemicolon || reader.Take(u';');
 }
 
@@ -103,43 +104,44 @@ std::u16string GapAfter(std::u16string_view text, size_t nAfterKey)
     return std::u16string(text.substr(std::min(nAfterKey, text.size()), kProgramGap));
 }
 
-} // namespace
-
-std::optional<WrittenEntry> ReadWrittenColour(std::u16string_view text, size_t nAfterKey)
+// "= (", what readValue takes, then ")" and ";" as they stand.
+template <typename ReadValue>
+std::optional<WrittenEntry> ReadEntry(std::u16string_view text, size_t nAfterKey, ReadValue readValue)
 {
     if (nAfterKey > text.size())
         return std::nullopt;
     LineReader reader(text, nAfterKey);
     WrittenEntry entry;
-    if (!ReadOpening(reader))
+    if (!ReadOpening(reader) || !readValue(reader, entry))
         return std::nullopt;
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0 && !reader.Take(u','))
-            return std::nullopt;
-        const std::optional<long long> value = reader.Number();
-        if (!value)
-            return std::nullopt;
-        entry.values[i] = *value;
-    }
     ReadClosing(reader, entry);
     entry.gap = GapAfter(text, nAfterKey);
     return entry;
 }
 
+} // namespace
+
+std::optional<WrittenEntry> ReadWrittenColour(std::u16string_view text, size_t nAfterKey)
+{
+    return ReadEntry(text, nAfterKey, [](LineReader& reader, WrittenEntry& entry) {
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0 && !reader.Take(u','))
+                return false;
+            const std::optional<long long> value = reader.Number();
+            if (!value)
+                return false;
+            entry.values[i] = *value;
+        }
+        return true;
+    });
+}
+
 std::optional<WrittenEntry> ReadWrittenType(std::u16string_view text, size_t nAfterKey)
 {
-    if (nAfterKey > text.size())
-        return std::nullopt;
-    LineReader reader(text, nAfterKey);
-    WrittenEntry entry;
-    if (!ReadOpening(reader))
-        return std::nullopt;
-    entry.type = reader.Word();
-    if (entry.type.empty())
-        return std::nullopt;
-    ReadClosing(reader, entry);
-    entry.gap = GapAfter(text, nAfterKey);
-    return entry;
+    return ReadEntry(text, nAfterKey, [](LineReader& reader, WrittenEntry& entry) {
+        entry.type = reader.Word();
+        return !entry.type.empty();
+    });
 }
 
 int LineNumberAt(std::u16string_view text, size_t pos)

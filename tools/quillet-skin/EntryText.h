@@ -11,7 +11,6 @@ struct WrittenEntry {
     long long values[3] = {};            // a colour's red, green and blue as written, any size or sign
     std::u16string type;                 // SkinType's value as written, ".png"
     std::u16string gap;                  // the four characters right after the key, which the program skips
-    bool closingBracket = false;         // ")" after the last value
     bool valueRunsIntoSemicolon = false; // ";" right after the last value
     bool semicolon = false;              // ";" ends the entry on its line
 };

@@ -39,6 +39,5 @@ void UseScreenSize(const ScreenSize& size);
 struct PictureSize {
     int width = 0;
     int height = 0;
-    friend bool operator==(const PictureSize&, const PictureSize&) = default;
 };
 PictureSize WindowSize(const SkinScreen& screen);
