@@ -17,5 +17,9 @@ class CButton : public CWnd {
 public:
     // The owner-draw hook; the record carries the context and the rectangle.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    // Makes this button the label of a control (a check box beside it):
+    // screen readers read its text as the control's name, a tap on it is a
+    // tap on the control, and it is no longer a tab stop.
+    void SetLabelFor(CWnd* pControl);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };

@@ -17,6 +17,8 @@ public:
         AfxSendClicksToParent(this);
     }
 
+    QAccessibleInterface* NewAccessible() override { return AfxNewAccessibleButton(this, false); }
+
     bool ClassProc(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override
     {
         switch (message) {
@@ -51,6 +53,9 @@ private:
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, dc.painter, this);
         dc.painter->drawText(rect().adjusted(box.right() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
             QString::fromStdU16String(m_hwnd.text));
+        // It stands on the skin too: the same mark as the skinned buttons.
+        if (AfxShowsFocus(this))
+            AfxDrawFocusRing(*dc.painter, rect(), palette().color(QPalette::Highlight));
     }
 };
 

@@ -1,7 +1,10 @@
 #include "framework/dialog.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include "framework/app.h"
@@ -17,9 +20,9 @@ AFX_MODAL_HOOK& ModalHook()
     return hook;
 }
 
-// The dialog class: Escape, Enter and the window's close button become the
-// platform's cancel and OK commands. The caption's OK button is, on the
-// desktop, a bar below the client area.
+// The dialog class: Escape and the window's close button become the
+// platform's cancel command, Return and Enter press the default button.
+// The caption's OK button is, on the desktop, a bar below the client area.
 class AfxDialog : public AfxWindowWidget<QDialog> {
 public:
     using AfxWindowWidget<QDialog>::AfxWindowWidget;
@@ -51,7 +54,32 @@ public:
         setFixedSize(client.right, client.bottom + m_nOkBarHeight);
     }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        // Keys a focused control leaves alone: Return presses the default
+        // button, the OK control or the caption's OK.
+        if (!AfxIsEnterKey(e)) {
+            AfxWindowWidget<QDialog>::keyPressEvent(e);
+        } else if (QAbstractButton* ok = DefaultButton()) {
+            ok->click();
+        } else {
+            e->ignore();
+        }
+    }
+
 private:
+    QAbstractButton* DefaultButton() const
+    {
+        for (QObject* o : children()) {
+            auto* button = qobject_cast<QAbstractButton*>(o);
+            const HWND h = AfxHandleOf(button);
+            if (button && h && h->id == UINT(IDOK) && button->isVisible() && button->isEnabled())
+                return button;
+        }
+        return m_nOkBarHeight ? findChild<QPushButton*>() : nullptr;
+    }
+
     int m_nOkBarHeight = 0;
 };
 
@@ -107,9 +135,12 @@ LONG_PTR CDialog::DoModal()
     m_bModalRunning = true;
     const HWND h = m_hWnd;
     if (OnInitDialog()) {
-        // Focus goes to the first control that takes it.
-        if (QWidget* first = h->widget->nextInFocusChain(); first && first != h->widget)
-            first->setFocus();
+        // Focus goes to the first control that Tab reaches.
+        for (QWidget* w = h->widget->nextInFocusChain(); w && w != h->widget; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+                w->setFocus();
+                break;
+            }
     }
     // EndDialog while initialising ends the dialog before it shows.
     if (!m_bModalRunning) {
@@ -129,6 +160,9 @@ LONG_PTR CDialog::DoModal()
     else
         dialog->setWindowFlags(flags);
     dialog->setModal(true);
+    // Opened from the keyboard, it shows where the focus is from the start.
+    if (owner && owner->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        dialog->setAttribute(Qt::WA_KeyboardFocusChange);
     dialog->show();
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);

@@ -1,5 +1,6 @@
 #include "framework/frame.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QShortcut>
@@ -29,6 +30,45 @@ int QtKey(WORD vk)
         return (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9') ? int(vk) : 0;
     }
 }
+
+// Tells the frame's view of every key and pointer event in the frame's
+// window and the windows it owns (its menu, its dialogs).
+class AfxActivityFilter : public QObject {
+public:
+    explicit AfxActivityFilter(QWidget* frame) : QObject(frame), m_frame(frame) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            if (Owned(qobject_cast<QWidget*>(watched)))
+                // The frame object is gone before its widget: asked each time.
+                if (auto* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(AfxHandleOf(m_frame))))
+                    if (CView* pView = pFrame->GetActiveView())
+                        pView->SendMessage(WM_USERACTIVITY, 0, 0);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool Owned(const QWidget* w) const
+    {
+        for (; w; w = w->parentWidget())
+            if (w == m_frame)
+                return true;
+        return false;
+    }
+
+    QWidget* m_frame;
+};
 
 } // namespace
 
@@ -63,7 +103,7 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT)
 {
     QWidget* w = AfxWidget(m_hWnd);
     m_pCommandBar = new AfxCommandBar(w, m_hWnd);
-    m_pCommandBar->AddMenu(AfxFindMenu(m_nIDResource));
+    new AfxActivityFilter(w);
     if (const AFX_ACCELTABLE* accels = AfxFindAccelerators(m_nIDResource)) {
         for (size_t i = 0; i < accels->nAccels; ++i) {
             const AFX_ACCEL& a = accels->pAccels[i];
@@ -89,6 +129,9 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT)
         }
         m_pViewActive = pView;
     }
+    // Made after the view's controls, the bar's buttons follow them in the
+    // order Tab takes, as the bar stands below them.
+    m_pCommandBar->AddMenu(AfxFindMenu(m_nIDResource));
     RecalcLayout();
     return 0;
 }

@@ -51,6 +51,7 @@ AfxWindow::AfxWindow(QWidget* widget)
     m_hwnd.widget = widget;
     m_hwnd.window = this;
     LiveHandles().insert(&m_hwnd);
+    AfxInstallAccessibleFactory();
 }
 
 AfxWindow::~AfxWindow()
@@ -202,10 +203,16 @@ LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (hWnd->window->ClassProc(message, wParam, lParam, result))
         return result;
     switch (message) {
-    case WM_SETTEXT:
-        hWnd->text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
+    case WM_SETTEXT: {
+        const std::u16string_view text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
+        const bool changed = text != hWnd->text;
+        hWnd->text = text;
         hWnd->widget->update();
+        // A control is read with its text: a new text is a new name.
+        if (changed)
+            AfxNotifyNameChanged(hWnd->widget);
         return TRUE;
+    }
     case WM_GETTEXTLENGTH:
         return LRESULT(hWnd->text.size());
     case WM_GETTEXT: {

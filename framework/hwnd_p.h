@@ -13,11 +13,13 @@
 #include <memory>
 #include <string>
 
+#include "framework/accessible_p.h"
 #include "framework/gdi_p.h"
 #include "framework/wnd.h"
 
 class AfxWindow;
 class QAbstractButton;
+class QKeyEvent;
 
 // What every window has, whatever its class. A class keeps its own state in
 // its widget (AfxWindow below).
@@ -42,8 +44,9 @@ struct HWND__ {
 
 // A window class: the widget behind a handle, holding the class's own state
 // and answering the class's own messages before the handling every window
-// shares (texts, fonts, closing).
-class AfxWindow {
+// shares (texts, fonts, closing). A control class brings its own interface
+// for screen readers (NewAccessible).
+class AfxWindow : public AfxAccessibleSource {
 public:
     explicit AfxWindow(QWidget* widget);
     virtual ~AfxWindow();
@@ -152,6 +155,13 @@ AfxWindow* AfxNewTreeView(QWidget* parent, DWORD style);
 
 // Buttons and check boxes tell their parent of a click (WM_COMMAND, BN_CLICKED).
 void AfxSendClicksToParent(QAbstractButton* button);
+
+// Return or Enter, the keys that press a button.
+bool AfxIsEnterKey(const QKeyEvent* e);
+// The keyboard focus mark of skinned controls: whether it shows, and the
+// ring itself, two pixels wide just inside the rectangle.
+bool AfxShowsFocus(const QWidget* w);
+void AfxDrawFocusRing(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // Controls record where a mouse message happened, for GetMessagePos.
 void AfxSetMessagePos(const QPoint& screen);

@@ -22,6 +22,9 @@ constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_USER = 0x0400;
+// The framework's own: the frame tells its view that someone pressed a key
+// or moved or pressed the pointer in its window.
+constexpr UINT WM_USERACTIVITY = 0x037E;
 
 // A control's own notifications reach it back through its parent under
 // their message plus this base (the framework's reflection).

@@ -12,6 +12,8 @@ class AfxProgress : public AfxWindowWidget<QWidget> {
 public:
     using AfxWindowWidget<QWidget>::AfxWindowWidget;
 
+    QAccessibleInterface* NewAccessible() override { return AfxNewAccessibleBar(this); }
+
     bool ClassProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
         switch (message) {
@@ -20,6 +22,7 @@ public:
             m_nLower = LOWORD(UINT_PTR(lParam));
             m_nUpper = HIWORD(UINT_PTR(lParam));
             update();
+            ValueChanged();
             return true;
         case PBM_SETPOS:
             // The position is kept as given; the painting decides what an
@@ -27,6 +30,7 @@ public:
             result = m_nPos;
             m_nPos = int(wParam);
             update();
+            ValueChanged();
             return true;
         case PBM_GETPOS:
             result = m_nPos;
@@ -49,6 +53,12 @@ public:
     }
 
 private:
+    void ValueChanged()
+    {
+        QAccessibleValueChangeEvent event(this, m_nPos);
+        AfxNotifyAccessible(event);
+    }
+
     void Paint(QPainter& p) const
     {
         const QSize size = ClientArea().size();

@@ -72,6 +72,10 @@ struct AFX_RESOURCES {
     size_t nStrings;
 };
 
+// The framework's own strings, which the program's table holds: the command
+// bar's close button ("prompt\ntip", as for tool buttons).
+constexpr UINT AFX_IDS_SCCLOSE = 0xEF06;
+
 // Defined by the program (res/).
 extern const AFX_RESOURCES afxResources;
 

@@ -10,6 +10,8 @@ class AfxStatic : public AfxWindowWidget<QWidget> {
 public:
     using AfxWindowWidget<QWidget>::AfxWindowWidget;
 
+    QAccessibleInterface* NewAccessible() override { return new AfxAccessibleControl(this, QAccessible::StaticText); }
+
     bool ClassProc(UINT message, WPARAM, LPARAM, LRESULT& result) override
     {
         if (message != WM_PAINT)

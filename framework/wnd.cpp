@@ -186,6 +186,14 @@ DWORD CWnd::GetStyle() const
     return IsWindow(m_hWnd) ? m_hWnd->style : 0;
 }
 
+CWnd* CWnd::SetFocus()
+{
+    HWND hPrevious = AfxHandleOf(QApplication::focusWidget());
+    if (QWidget* w = AfxWidget(m_hWnd))
+        w->setFocus(Qt::OtherFocusReason);
+    return FromHandlePermanent(hPrevious);
+}
+
 void CWnd::SetWindowText(LPCWSTR lpszString)
 {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString));

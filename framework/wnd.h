@@ -68,6 +68,15 @@ public:
     int GetDlgCtrlID() const;
     DWORD GetStyle() const;
 
+    // The name screen readers give the window, and what they read after it
+    // (the description): from the string table, or as a text. A control
+    // that shows a text is read as its name, a colon and the text.
+    void SetAccessibleName(UINT nIDName, UINT nIDDescription = 0);
+    void SetAccessibleName(LPCWSTR lpszName);
+    // Gives the window the keyboard focus; returns the window that had it
+    // when it is one of the program's.
+    CWnd* SetFocus();
+
     void SetWindowText(LPCWSTR lpszString);
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const;
@@ -131,6 +140,9 @@ private:
 };
 
 CWnd* AfxGetMainWnd();
+
+// Whether an assistive technology (a screen reader) is listening.
+BOOL AfxIsAccessibilityActive();
 
 // Calls a window's OnCtlColor for a control's colour request; used by the
 // message map entry.
