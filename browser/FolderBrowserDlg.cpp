@@ -67,6 +67,8 @@ BOOL CFolderBrowserDlg::OnInitDialog()
     AfxRegisterSnapshot(this, kBrowserScreen);
     m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kBrowserScreen, m_strImageExt), u"Error");
     SetupImageButtons({&m_btnOK, &m_btnCancel}, m_hBackground);
+    m_btnOK.SetAccessibleName(IDS_NAME_OK);
+    m_btnCancel.SetAccessibleName(IDS_NAME_CANCEL);
     m_strResult = ProgramFolder();
 
     CRect rc;
@@ -80,6 +82,10 @@ BOOL CFolderBrowserDlg::OnInitDialog()
     if (const ModeOptions* pOptions = OptionsOf(m_nMode)) {
         m_tree.Create(AFX_WNDCLASS_TREEVIEW, u"", pOptions->style, rcTree, this, IDC_FOLDER_TREE);
         m_tree.Fill(pOptions->foldersOnly, pOptions->romFiles, pOptions->filter);
+        m_tree.SetAccessibleName(IDS_NAME_FOLDERS);
+        // The keyboard starts in the folders, above OK and Cancel; Return then picks one.
+        m_tree.SetFocus();
+        return FALSE;
     }
     return TRUE;
 }

@@ -79,6 +79,8 @@ BOOL CMemoryDlg::OnInitDialog()
     for (CImageButton* pButton : {&m_btnVolumeText1, &m_btnVolumeText3, &m_btnVolumeText2})
         SetupTextButton(*pButton, m_clrMainText, -1, 0, m_font);
 
+    m_btnRefresh.SetAccessibleName(IDS_NAME_REFRESH);
+    m_btnKill.SetAccessibleName(IDS_NAME_END_TASK);
     FindVolumes();
     UpdateVolumeText1();
     UpdateVolumeText2();
@@ -86,8 +88,10 @@ BOOL CMemoryDlg::OnInitDialog()
     UpdateVolumeBars();
 
     CreateTaskIcons();
-    if (CWnd* pList = GetDlgItem(IDC_TASK_LIST))
+    if (CWnd* pList = GetDlgItem(IDC_TASK_LIST)) {
         m_hTaskList = pList->m_hWnd;
+        pList->SetAccessibleName(IDS_NAME_PROGRAMS);
+    }
     SetupTaskList();
     FillTaskList();
     return TRUE;
@@ -175,6 +179,24 @@ void CMemoryDlg::UpdateVolumeBars()
     UpdateVolumeBar(1, m_barVolume1);
     UpdateVolumeBar(2, m_barVolume2);
     UpdateVolumeBar(3, m_barVolume3);
+    // Screen readers know a row by its volume: its icon, its text and its bar.
+    const struct {
+        int nRow;
+        CWnd* controls[3];
+    } rows[] = {
+        {1, {&m_btnVolumeIcon1, &m_btnVolumeText1, &m_barVolume1}},
+        {2, {&m_btnVolumeIcon2, &m_btnVolumeText2, &m_barVolume2}},
+        {3, {&m_btnVolumeIcon3, &m_btnVolumeText3, &m_barVolume3}},
+    };
+    for (const auto& row : rows) {
+        CString strName;
+        if (m_nVolumeCount >= row.nRow)
+            strName = m_arrVolumeNames[row.nRow - 1];
+        else
+            strName.LoadString(IDS_NAME_NO_VOLUME);
+        for (CWnd* pControl : row.controls)
+            pControl->SetAccessibleName(strName);
+    }
 }
 
 void CMemoryDlg::OnNextVolumeText1()

@@ -32,6 +32,7 @@ BEGIN_MESSAGE_MAP(CQuilletView, CFormView)
     ON_COMMAND(ID_ABOUT_MENU, &CQuilletView::OnAbout)
     ON_COMMAND(ID_SETTINGS_TOOL, &CQuilletView::OnSettings)
     ON_COMMAND(ID_SETTINGS_MENU, &CQuilletView::OnSettings)
+    ON_MESSAGE(WM_USERACTIVITY, &CQuilletView::OnUserActivity)
 END_MESSAGE_MAP()
 
 CQuilletView::CQuilletView() : CFormView(IDD_QUILLET_FORM)
@@ -142,6 +143,32 @@ void CQuilletView::SetupControls()
         m_hBackground);
     for (CImageButton* pButton : {&m_btnBatteryText, &m_btnMemoryText, &m_btnStorageText})
         SetupTextButton(*pButton, m_clrMainText, -1, 0, m_font);
+
+    // Screen readers read each read-out's name before its text: "Memory: Free: ...".
+    const struct {
+        CWnd* pControl;
+        UINT nIDName;
+        UINT nIDDescription;
+    } names[] = {
+        {&m_btnBattery, IDS_NAME_MAIN_BATTERY, 0},
+        {&m_btnBatteryText, IDS_NAME_MAIN_BATTERY, 0},
+        {&m_barBattery, IDS_NAME_MAIN_BATTERY, 0},
+        {&m_btnBackup, IDS_NAME_SECOND_BATTERY, IDS_NAME_KEEP_OPEN},
+        {&m_barBackup, IDS_NAME_SECOND_BATTERY, 0},
+        {&m_btnMemory, IDS_NAME_MEMORY, 0},
+        {&m_btnMemoryText, IDS_NAME_MEMORY, IDS_DESC_NEXT_FIGURE},
+        {&m_barMemory, IDS_NAME_MEMORY, 0},
+        {&m_btnStorage, IDS_NAME_STORAGE, 0},
+        {&m_btnStorageText, IDS_NAME_STORAGE, IDS_DESC_NEXT_FIGURE},
+        {&m_barStorage, IDS_NAME_STORAGE, 0},
+        {&m_btnMemoryDialog, IDS_NAME_TASK_LIST, 0},
+        {&m_btnBacklight, IDS_NAME_BRIGHTNESS, 0},
+        {&m_btnSoftReset, IDS_NAME_RESTART, 0},
+        {&m_btnPowerOff, IDS_NAME_SUSPEND, 0},
+        {&m_btnExit, IDS_NAME_EXIT, 0},
+    };
+    for (const auto& n : names)
+        n.pControl->SetAccessibleName(n.nIDName, n.nIDDescription);
 }
 
 void CQuilletView::OnPaint()
@@ -156,8 +183,21 @@ void CQuilletView::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     KillTimer(AUTO_CLOSE_TIMER);
+    // Someone who listens to a screen reader takes longer than any delay:
+    // the window then stays until it is closed.
+    if (AfxIsAccessibilityActive())
+        return;
     if (CWnd* pMain = AfxGetMainWnd())
         pMain->PostMessage(WM_CLOSE, 0, 0);
+}
+
+LRESULT CQuilletView::OnUserActivity(WPARAM, LPARAM)
+{
+    // Nobody is cut off while using the window: a running countdown starts
+    // again (with its own period); a stopped one stays stopped.
+    if (const UINT nElapse = AfxGetTimerElapse(m_hWnd, AUTO_CLOSE_TIMER))
+        SetTimer(AUTO_CLOSE_TIMER, nElapse, nullptr);
+    return 0;
 }
 
 void CQuilletView::OnDestroy()

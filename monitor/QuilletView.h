@@ -86,6 +86,7 @@ public:
     void OnPowerKey();
     void OnAbout();
     void OnSettings();
+    LRESULT OnUserActivity(WPARAM wParam, LPARAM lParam);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -14,19 +14,23 @@
 namespace {
 
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+// Skinned buttons that act on nothing (icons, texts to read) are no tab
+// stops: the keyboard passes them by, and screen readers read them as what
+// they show.
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD kBar = WS_CHILD | WS_VISIBLE | WS_BORDER;
 constexpr DWORD kModalPopup = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 const AFX_DLGITEM kFormItems[] = {
-    {u"Button", u"", IDC_ICON_BATTERY, 3, 6, 21, 20, kButton, 0},
-    {u"Button", u"text", IDC_BATTERY_TEXT, 25, 6, 85, 20, kButton, 0},
+    {u"Button", u"", IDC_ICON_BATTERY, 3, 6, 21, 20, kLabel, 0},
+    {u"Button", u"text", IDC_BATTERY_TEXT, 25, 6, 85, 20, kLabel, 0},
     {u"Button", u"", IDC_ICON_BACKUP, 111, 6, 21, 20, kButton, 0},
     {u"msctls_progress32", u"Progress1", IDC_BAR_BATTERY, 3, 29, 105, 9, kBar, 0},
     {u"msctls_progress32", u"Progress2", IDC_BAR_BACKUP, 111, 29, 21, 9, kBar, 0},
-    {u"Button", u"", IDC_ICON_MEMORY, 3, 43, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_ICON_MEMORY, 3, 43, 21, 20, kLabel, 0},
     {u"Button", u"text", IDC_MEMORY_TEXT, 25, 43, 107, 20, kButton, 0},
     {u"msctls_progress32", u"Progress1", IDC_BAR_MEMORY, 3, 66, 129, 9, kBar, 0},
-    {u"Button", u"", IDC_ICON_STORAGE, 3, 80, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_ICON_STORAGE, 3, 80, 21, 20, kLabel, 0},
     {u"Button", u"text", IDC_STORAGE_TEXT, 25, 80, 107, 20, kButton, 0},
     {u"msctls_progress32", u"Progress4", IDC_BAR_STORAGE, 3, 103, 129, 9, kBar, 0},
     {u"Button", u"", IDC_MEMORY_DIALOG, 3, 130, 21, 20, kButton, 0},
@@ -40,11 +44,11 @@ const AFX_DLGTEMPLATE kForm = {
     IDD_QUILLET_FORM, WS_CHILD, 0, 135, 150, u"", u"System", 8, kFormItems, std::size(kFormItems)};
 
 const AFX_DLGITEM kAboutItems[] = {
-    {u"Button", u"", IDC_ABOUT_ICON, 7, 7, 21, 20, kButton, 0},
-    {u"Button", u"Quillet ", IDC_ABOUT_NAME, 35, 7, 83, 20, kButton, 0},
-    {u"Button", u"Версия 1.8", IDC_ABOUT_VERSION, 35, 31, 83, 20, kButton, 0},
-    {u"Button", u"© 2026 Quillet", IDC_ABOUT_NOTICE, 7, 67, 111, 20, kButton, 0},
-    {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kButton | BS_MULTILINE, 0},
+    {u"Button", u"", IDC_ABOUT_ICON, 7, 7, 21, 20, kLabel, 0},
+    {u"Button", u"Quillet ", IDC_ABOUT_NAME, 35, 7, 83, 20, kLabel, 0},
+    {u"Button", u"Версия 1.8", IDC_ABOUT_VERSION, 35, 31, 83, 20, kLabel, 0},
+    {u"Button", u"© 2026 Quillet", IDC_ABOUT_NOTICE, 7, 67, 111, 20, kLabel, 0},
+    {u"Button", u"Автор:", IDC_ABOUT_CREDIT, 7, 91, 111, 20, kLabel | BS_MULTILINE, 0},
 };
 
 const AFX_DLGTEMPLATE kAbout = {IDD_ABOUTBOX, kModalPopup, WS_EX_CAPTIONOKBTN, 125, 145, u"About Quillet", u"System", 8,
@@ -57,13 +61,13 @@ const AFX_DLGITEM kMemoryItems[] = {
         0},
     {u"Button", u"", IDC_REFRESH_TASKS, 112, 3, 21, 20, kButton, 0},
     {u"Button", u"", IDC_KILL_TASK, 112, 29, 21, 20, kButton | BS_MULTILINE, 0},
-    {u"Button", u"", IDC_VOLUME_ICON1, 2, 51, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_VOLUME_ICON1, 2, 51, 21, 20, kLabel, 0},
     {u"Button", u"FLASH", IDC_VOLUME_TEXT1, 25, 51, 108, 20, kButton, 0},
     {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR1, 2, 72, 131, 9, kBar, 0},
-    {u"Button", u"", IDC_VOLUME_ICON2, 2, 85, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_VOLUME_ICON2, 2, 85, 21, 20, kLabel, 0},
     {u"Button", u"CF", IDC_VOLUME_TEXT2, 25, 85, 108, 20, kButton, 0},
     {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR2, 2, 106, 131, 9, kBar, 0},
-    {u"Button", u"", IDC_VOLUME_ICON3, 2, 118, 21, 20, kButton, 0},
+    {u"Button", u"", IDC_VOLUME_ICON3, 2, 118, 21, 20, kLabel, 0},
     {u"Button", u"SD", IDC_VOLUME_TEXT3, 25, 118, 108, 20, kButton, 0},
     {u"msctls_progress32", u"Progress3", IDC_VOLUME_BAR3, 2, 139, 131, 9, kBar, 0},
 };
@@ -75,9 +79,9 @@ const AFX_DLGITEM kSettingsItems[] = {
     {u"Edit", u"", IDC_SKIN_FOLDER, 2, 6, 110, 13, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0},
     {u"Button", u"", IDC_BROWSE, 114, 2, 20, 20, kButton, 0},
     {u"Button", u"", IDC_DELAY_DOWN, 2, 26, 20, 20, kButton, 0},
-    {u"Button", u"Задержка:  98 сек.", IDC_DELAY_TEXT, 23, 26, 90, 20, kButton | WS_DISABLED, 0},
+    {u"Button", u"Задержка:  98 сек.", IDC_DELAY_TEXT, 23, 26, 90, 20, kLabel | WS_DISABLED, 0},
     {u"Button", u"", IDC_DELAY_UP, 114, 26, 20, 20, kButton, 0},
-    {u"Button", u"Предупреждать перед СР", IDC_WARNING_LABEL, 2, 51, 132, 14, kButton, 0},
+    {u"Button", u"Предупреждать перед СР", IDC_WARNING_LABEL, 2, 51, 132, 14, kLabel, 0},
     {u"Button", u"", IDC_WARNING_CHECK, 2, 54, 8, 8, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0},
     {u"Button", u"", IDOK, 2, 127, 20, 20, kButton, 0},
     {u"Button", u"", IDCANCEL, 114, 127, 20, 20, kButton, 0},
@@ -131,6 +135,34 @@ const AFX_STRING kStrings[] = {
     {IDS_KILL_FAILED, u"Процесс не был \"убит\"."},
     {IDS_NO_FILE, u"Не выбран файл."},
     {IDS_NO_FILES_OR_FOLDERS, u"Не выбраны файлы и папки."},
+    {IDS_NAME_MAIN_BATTERY, u"Main battery"},
+    {IDS_NAME_SECOND_BATTERY, u"Second battery"},
+    {IDS_NAME_MEMORY, u"Memory"},
+    {IDS_NAME_STORAGE, u"Storage"},
+    {IDS_NAME_TASK_LIST, u"Task list"},
+    {IDS_NAME_BRIGHTNESS, u"Brightness"},
+    {IDS_NAME_RESTART, u"Restart"},
+    {IDS_NAME_SUSPEND, u"Suspend"},
+    {IDS_NAME_EXIT, u"Exit"},
+    {IDS_NAME_KEEP_OPEN, u"Keep open"},
+    {IDS_NAME_REFRESH, u"Refresh"},
+    {IDS_NAME_END_TASK, u"End task"},
+    {IDS_NAME_SHORTER, u"Shorter"},
+    {IDS_NAME_LONGER, u"Longer"},
+    {IDS_NAME_BROWSE, u"Browse"},
+    {IDS_NAME_OK, u"OK"},
+    {IDS_NAME_CANCEL, u"Cancel"},
+    {IDS_NAME_SKIN_FOLDER, u"Skin folder"},
+    {IDS_NAME_FOLDERS, u"Folders"},
+    {IDS_NAME_PROGRAMS, u"Running programs"},
+    {IDS_NAME_NO_VOLUME, u"No volume"},
+    {IDS_NAME_PROGRAM, u"Quillet"},
+    {IDS_DESC_NEXT_FIGURE, u"Shows the next figure"},
+    {ID_KEEP_OPEN, u"Keeps the window open until you close it\nKeep open"},
+    {ID_SETTINGS_TOOL, u"Changes the skin, the delay and the restart question\nSettings"},
+    {ID_ABOUT_TOOL, u"Shows the version of Quillet\nAbout"},
+    {ID_EXIT_TOOL, u"Closes Quillet\nExit"},
+    {AFX_IDS_SCCLOSE, u"Closes Quillet\nClose"},
 };
 
 } // namespace

@@ -70,7 +70,33 @@ constexpr unsigned IDS_KILL_FAILED = 61205;
 constexpr unsigned IDS_NO_FILE = 61207;
 constexpr unsigned IDS_NO_FILES_OR_FOLDERS = 61208;
 
-// Commands of the command bar and its menu.
+// Names of the controls for screen readers, and what a few of them do.
+constexpr unsigned IDS_NAME_MAIN_BATTERY = 300;
+constexpr unsigned IDS_NAME_SECOND_BATTERY = 301;
+constexpr unsigned IDS_NAME_MEMORY = 302;
+constexpr unsigned IDS_NAME_STORAGE = 303;
+constexpr unsigned IDS_NAME_TASK_LIST = 304;
+constexpr unsigned IDS_NAME_BRIGHTNESS = 305;
+constexpr unsigned IDS_NAME_RESTART = 306;
+constexpr unsigned IDS_NAME_SUSPEND = 307;
+constexpr unsigned IDS_NAME_EXIT = 308;
+constexpr unsigned IDS_NAME_KEEP_OPEN = 309;
+constexpr unsigned IDS_NAME_REFRESH = 310;
+constexpr unsigned IDS_NAME_END_TASK = 311;
+constexpr unsigned IDS_NAME_SHORTER = 312;
+constexpr unsigned IDS_NAME_LONGER = 313;
+constexpr unsigned IDS_NAME_BROWSE = 314;
+constexpr unsigned IDS_NAME_OK = 315;
+constexpr unsigned IDS_NAME_CANCEL = 316;
+constexpr unsigned IDS_NAME_SKIN_FOLDER = 317;
+constexpr unsigned IDS_NAME_FOLDERS = 318;
+constexpr unsigned IDS_NAME_PROGRAMS = 319;
+constexpr unsigned IDS_NAME_NO_VOLUME = 320;
+constexpr unsigned IDS_NAME_PROGRAM = 321;
+constexpr unsigned IDS_DESC_NEXT_FIGURE = 330;
+
+// Commands of the command bar and its menu; the tool buttons' strings are
+// "prompt\ntip" under their command's id.
 constexpr unsigned ID_ABOUT_TOOL = 32773;
 constexpr unsigned ID_SETTINGS_TOOL = 32774;
 constexpr unsigned ID_EXIT_TOOL = 32776;

@@ -78,6 +78,20 @@ BOOL CSettingsDlg::OnInitDialog()
     for (CImageButton* pButton : {&m_btnDelay, &m_btnWarning})
         SetupTextButton(*pButton, m_clrMainText, 0, 0, m_fontSmall);
     m_btnWarning.SetWindowText(CString(kWarningLabel));
+    m_btnWarning.SetLabelFor(GetDlgItem(IDC_WARNING_CHECK));
+    const struct {
+        CWnd* pControl;
+        UINT nIDName;
+    } names[] = {
+        {&m_editSkinFolder, IDS_NAME_SKIN_FOLDER},
+        {&m_btnBrowse, IDS_NAME_BROWSE},
+        {&m_btnDelayDown, IDS_NAME_SHORTER},
+        {&m_btnDelayUp, IDS_NAME_LONGER},
+        {&m_btnOK, IDS_NAME_OK},
+        {&m_btnCancel, IDS_NAME_CANCEL},
+    };
+    for (const auto& n : names)
+        n.pControl->SetAccessibleName(n.nIDName);
 
     CRect rc;
     GetClientRect(&rc);

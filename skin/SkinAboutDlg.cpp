@@ -57,6 +57,7 @@ BOOL CSkinAboutDlg::OnInitDialog()
         SetupTextButton(*pButton, m_clrText, 0, 0, m_fontSmall);
 
     m_btnCredit.SetWindowText(CString(kCreditLine));
+    m_btnIcon.SetAccessibleName(IDS_NAME_PROGRAM);
     return TRUE;
 }
 
