@@ -40,7 +40,7 @@ TEST(ParseProcessStat, Lines)
         {"EmptyName", StatLine(6, ""), "", 'S', 900},
         {"TruncatedBeforeStartTime", "1234 (bash) S 1 1234 1234 0 -1 4194560 120 0 0 0", std::nullopt, 0, 0},
         {"NoClosingParenthesis", "1234 (bash S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 5 1 1", std::nullopt, 0, 0},
-        {"NotANumber", StatLine(1, "x").replace(0, 1, "x"), std::nullopt, 0, 0},
+        {"NotANumber", StatLine(1, "x").replace(0, 1, 1, 'x'), std::nullopt, 0, 0},
         {"StartTimeNotANumber", "1 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 soon 1 1", std::nullopt, 0, 0},
         {"Garbage",
             "\x7f"

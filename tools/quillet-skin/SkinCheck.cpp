@@ -141,7 +141,7 @@ std::string ReportText(const SkinReport& report)
     for (const Finding& f : report.findings) {
         out += f.file;
         if (f.line > 0)
-            out += ":" + std::to_string(f.line);
+            out += ':' + std::to_string(f.line);
         out += std::string(": ") + SeverityName(f.severity) + ": " + f.message + "\n";
     }
     const int errors = report.Count(Severity::Error);
