@@ -8,6 +8,7 @@
 #   share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/<size>/apps/quillet.png, scalable/apps/quillet.svg
 #   share/man/man1/quillet.1.gz, quillet-reg.1.gz, quillet-skin.1.gz
+#   share/doc/quillet/copyright               the licence, as Debian reads it
 include(GNUInstallDirs)
 
 # What --version prints is what the package and the manual pages carry.
@@ -17,6 +18,7 @@ target_compile_definitions(quillet PRIVATE QUILLET_VERSION="${PROJECT_VERSION}")
 # address the metainfo's screenshots are fetched from (docs/ of the repository).
 set(QUILLET_APPSTREAM_ID "example.quillet.Quillet" CACHE STRING "AppStream component id")
 set(QUILLET_HOME "https://quillet.example" CACHE STRING "Web home; its docs/ holds the screenshots")
+set(CPACK_PACKAGE_CONTACT "The Quillet developers <maintainers@users.noreply.c-seed-65272d73.example>")
 
 set(QUILLET_PROGRAM_DIR lib/quillet)
 set(dist ${PROJECT_SOURCE_DIR}/dist)
@@ -37,7 +39,26 @@ configure_file(${dist}/quillet.metainfo.xml.in ${dist_out}/${QUILLET_APPSTREAM_I
 install(FILES ${dist_out}/${QUILLET_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${dist}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
+# The licence in Debian's machine-readable form: LICENSE from its permission
+# text on, each line indented and blank lines as " .".
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX REPLACE "^.*\n(Permission )" "\\1" licence "${licence}")
+string(STRIP "${licence}" licence)
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " licence "${licence}")
+set(QUILLET_LICENSE_TEXT " ${licence}")
+configure_file(${dist}/copyright.in ${dist_out}/copyright @ONLY)
+install(FILES ${dist_out}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillet)
+
+# The toolkit shows its windows on X11 by itself; natively on Wayland with its
+# Wayland platform plugin, which the package recommends.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+
 # Manual pages carry the version and are installed compressed, as Debian wants.
+# Pages with Russian labels take Latin stand-ins for terminals without Cyrillic.
+file(READ ${dist}/man/cyrillic.tr QUILLET_MAN_FALLBACKS)
+string(STRIP "${QUILLET_MAN_FALLBACKS}" QUILLET_MAN_FALLBACKS)
 set(man_pages)
 foreach(page quillet.1 quillet-reg.1 quillet-skin.1)
     configure_file(${dist}/man/${page}.in ${dist_out}/man/${page} @ONLY)
@@ -54,7 +75,6 @@ install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillet)
 set(CPACK_PACKAGE_VENDOR "The Quillet developers")
-set(CPACK_PACKAGE_CONTACT "The Quillet developers <maintainers@users.noreply.c-seed-65272d73.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quick-look monitor of battery, memory and storage")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -2,8 +2,9 @@
 # Checks an installed Quillet under PREFIX (a `cmake --install` prefix, or the
 # usr/ of an unpacked package): every file in its place, the program started
 # through its bin/ link finds its skin and closes by itself, quillet-reg
-# works, quillet-skin passes the installed default skin, the desktop entry and the metainfo validate and the manual pages
-# render without a warning.
+# works, quillet-skin passes the installed default skin, the desktop entry and
+# the metainfo validate, the licence is there, and the manual pages render
+# without a warning.
 # Usage: tests/check_install.sh PREFIX CHECK_SKIN_SNAPSHOT
 set -euo pipefail
 prefix=$(cd "$1" && pwd)
@@ -38,6 +39,7 @@ files=(
     share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/quillet.png
     share/icons/hicolor/scalable/apps/quillet.svg
     share/man/man1/quillet.1.gz share/man/man1/quillet-reg.1.gz share/man/man1/quillet-skin.1.gz
+    share/doc/quillet/copyright
 )
 for f in "${files[@]}"; do
     [ -e "$prefix/$f" ] || fail "missing $f"
@@ -72,11 +74,19 @@ desktop-file-validate "$prefix/share/applications/quillet.desktop" || fail "the 
 grep -qx 'Exec=quillet' "$prefix/share/applications/quillet.desktop" || fail "the desktop entry does not start quillet"
 appstreamcli validate --no-net "${metainfo[0]}" >"$work/appstream.out" 2>&1 ||
     fail "the metainfo does not validate: $(cat "$work/appstream.out")"
+grep -q '<project_license>MIT</project_license>' "${metainfo[0]}" || fail "the metainfo names no MIT licence"
+copyright="$prefix/share/doc/quillet/copyright"
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' &&
+    grep -qx 'License: Expat' "$copyright" && grep -q '^ Permission is hereby granted' "$copyright" ||
+    fail "doc/quillet/copyright is not the licence in Debian's machine-readable format"
 
+# Also in a plain C locale, where a terminal has no Cyrillic.
 for page in quillet quillet-reg quillet-skin; do
-    warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
-        fail "man cannot show $page(1)"
-    [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
+    for locale in C.UTF-8 C; do
+        warnings=$(LC_ALL=$locale MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
+            fail "man cannot show $page(1) in $locale"
+        [ -z "$warnings" ] || fail "$page(1) renders with warnings in $locale: $warnings"
+    done
 done
 
 if [ "$failures" -ne 0 ]; then

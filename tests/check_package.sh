@@ -26,6 +26,7 @@ depends=$(field Depends)
 for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libsqlite3-0; do
     [[ ", $depends" == *", $library "* ]] || fail "Depends lacks $library: $depends"
 done
+[[ ", $(field Recommends)," == *", qt6-wayland,"* ]] || fail "Recommends lacks qt6-wayland: $(field Recommends)"
 [ "$(field Description | wc -l)" -gt 3 ] || fail "the description has no long text"
 outside=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v -e '^\./$' -e '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
