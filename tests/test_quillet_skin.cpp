@@ -210,6 +210,7 @@ TEST(QuilletSkin, UsageErrorsExitTwo)
         {"preview"},
         {"preview", "a", "--size", "100x100"},
         {"preview", "a", "-o"},
+        {"preview", "a", "--show-as"},
     };
     for (const auto& args : calls) {
         const ProcessResult result = Tool(args);

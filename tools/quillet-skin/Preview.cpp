@@ -94,7 +94,7 @@ void Command(CWnd* pView, UINT nID, WORD nCode = 0)
 }
 
 // The five windows at one screen size, by screen number.
-std::map<int, QImage> RenderScreens()
+std::map<int, QImage> RenderScreens(const CString& strShownFolder)
 {
     std::map<int, QImage> shots;
     if (!theApp.InitInstance())
@@ -114,7 +114,7 @@ std::map<int, QImage> RenderScreens()
     QCoreApplication::processEvents();
     shots[1] = Grab(pFrame->m_hWnd);
 
-    const AFX_MODAL_HOOK previous = AfxSetModalHook([&shots](CDialog* pDlg) {
+    const AFX_MODAL_HOOK previous = AfxSetModalHook([&shots, &strShownFolder](CDialog* pDlg) {
         int nScreen = 0;
         if (auto* pMemory = dynamic_cast<CMemoryDlg*>(pDlg)) {
             ShowExampleVolumes(*pMemory);
@@ -124,6 +124,8 @@ std::map<int, QImage> RenderScreens()
         } else if (dynamic_cast<CSettingsDlg*>(pDlg)) {
             // The folder browser opens from here, and is taken in its turn.
             Command(pDlg, IDC_BROWSE, BN_CLICKED);
+            if (!strShownFolder.IsEmpty())
+                pDlg->GetDlgItem(IDC_SKIN_FOLDER)->SetWindowText(strShownFolder);
             nScreen = 4;
         } else if (dynamic_cast<CFolderBrowserDlg*>(pDlg)) {
             nScreen = 5;
@@ -144,8 +146,8 @@ std::map<int, QImage> RenderScreens()
 
 } // namespace
 
-bool RenderPreview(const std::string& folder, const std::vector<ScreenSize>& sizes, const std::string& outPath,
-    std::vector<PreviewCell>& cells, std::string& error)
+bool RenderPreview(const std::string& folder, const std::string& shownFolder, const std::vector<ScreenSize>& sizes,
+    const std::string& outPath, std::vector<PreviewCell>& cells, std::string& error)
 {
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
@@ -172,7 +174,7 @@ bool RenderPreview(const std::string& folder, const std::vector<ScreenSize>& siz
     std::vector<std::map<int, QImage>> rows;
     for (const ScreenSize& size : sizes) {
         UseScreenSize(size);
-        rows.push_back(RenderScreens());
+        rows.push_back(RenderScreens(QString::fromStdString(shownFolder).toStdU16String().c_str()));
     }
     AfxSetMessageBoxHook(previousBox);
 

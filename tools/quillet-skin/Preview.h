@@ -17,6 +17,8 @@ struct PreviewCell {
 // Renders the skin at each screen size, a row per size, and saves the sheet
 // as a PNG. The windows run over a made-up machine in a temporary folder,
 // with their own settings store and device log: the real ones are never
-// touched and no device action is taken. False with a reason on failure.
-bool RenderPreview(const std::string& folder, const std::vector<ScreenSize>& sizes, const std::string& outPath,
-    std::vector<PreviewCell>& cells, std::string& error);
+// touched and no device action is taken. The settings dialog shows shownFolder
+// as the skin folder (the folder itself when empty). False with a reason on
+// failure.
+bool RenderPreview(const std::string& folder, const std::string& shownFolder, const std::vector<ScreenSize>& sizes,
+    const std::string& outPath, std::vector<PreviewCell>& cells, std::string& error);

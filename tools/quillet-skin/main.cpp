@@ -2,7 +2,7 @@
 // contact sheet of every window in it.
 //
 //   quillet-skin check DIR [--strict] [--json]
-//   quillet-skin preview DIR [-o FILE.png] [--size 240x320|480x640|both]
+//   quillet-skin preview DIR [-o FILE.png] [--size 240x320|480x640|both] [--show-as DIR]
 //
 // Exit status: 0 fine, 1 the skin has errors (or warnings with --strict) or
 // the preview failed, 2 a usage error.
@@ -19,7 +19,8 @@
 namespace {
 
 constexpr const char* kUsage = "usage: quillet-skin check DIR [--strict] [--json]\n"
-                               "       quillet-skin preview DIR [-o FILE.png] [--size 240x320|480x640|both]\n";
+                               "       quillet-skin preview DIR [-o FILE.png] [--size 240x320|480x640|both]\n"
+                               "                            [--show-as DIR]\n";
 
 constexpr const char* kHelp = "Checks a Quillet skin folder, or renders a contact sheet of its five windows.\n"
                               "\n"
@@ -32,6 +33,7 @@ constexpr const char* kHelp = "Checks a Quillet skin folder, or renders a contac
                               "                 browser over an example machine, without a display\n"
                               "    -o FILE.png  where to save it (default: NAME-preview.png for skin folder NAME)\n"
                               "    --size S     240x320, 480x640 or both (default both)\n"
+                              "    --show-as D  the skin folder the settings dialog shows (default: DIR)\n"
                               "\n"
                               "Exit status: 0 fine, 1 errors (or warnings with --strict) or no picture made,\n"
                               "2 usage errors. See quillet-skin(1).\n";
@@ -74,11 +76,15 @@ int Check(const std::vector<std::string>& args, int& argc, char** argv)
 
 int Preview(const std::vector<std::string>& args, int& argc, char** argv)
 {
-    std::string folder, out, sizeText = "both";
+    std::string folder, out, sizeText = "both", shownFolder;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if ((arg == "-o" || arg == "--size") && i + 1 < args.size())
-            (arg == "-o" ? out : sizeText) = args[++i];
+        if (arg == "-o" && i + 1 < args.size())
+            out = args[++i];
+        else if (arg == "--size" && i + 1 < args.size())
+            sizeText = args[++i];
+        else if (arg == "--show-as" && i + 1 < args.size())
+            shownFolder = args[++i];
         else if (arg.starts_with("-") || !folder.empty())
             return Usage("unexpected argument '" + arg + "'");
         else
@@ -107,7 +113,7 @@ int Preview(const std::vector<std::string>& args, int& argc, char** argv)
     StartToolkit(argc, argv);
     std::vector<PreviewCell> cells;
     std::string problem;
-    if (!RenderPreview(folder, sizes, out, cells, problem)) {
+    if (!RenderPreview(folder, shownFolder, sizes, out, cells, problem)) {
         std::fprintf(stderr, "quillet-skin: %s\n", problem.c_str());
         return 1;
     }
