@@ -6,6 +6,8 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    AfxWinInit(argc, argv);
+    // Listing the cases (CTest does, to know them) needs no toolkit.
+    if (!GTEST_FLAG_GET(list_tests))
+        AfxWinInit(argc, argv);
     return RUN_ALL_TESTS();
 }
