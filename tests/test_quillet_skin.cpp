@@ -95,7 +95,7 @@ std::vector<std::string> Problems(const QJsonDocument& doc)
             continue;
         std::string text = f["kind"].toString().toStdString() + "@" + std::to_string(f["line"].toInt());
         for (const QJsonValue& q : f["quirks"].toArray())
-            text += ":" + q.toString().toStdString();
+            text += ':' + q.toString().toStdString();
         out.push_back(text);
     }
     return out;
