@@ -97,7 +97,8 @@ TEST(LuString, AppendCharReallocatesEvery16Characters)
 TEST(LuString, AssignmentFromItselfOrItsOwnBuffer)
 {
     CLuString s(u"hello world");
-    s = s;
+    const CLuString& self = s; // the same object under another name, as a caller may hold it
+    s = self;
     EXPECT_EQ(Text(s), u"hello world");
     s = static_cast<LPCWSTR>(s) + 6;
     EXPECT_EQ(Text(s), u"world");
