@@ -205,8 +205,10 @@ private:
 
     AfxTreeItem* Item(HTREEITEM h) const
     {
-        auto* item = reinterpret_cast<AfxTreeItem*>(h);
-        return m_live.count(item) ? item : nullptr;
+        // Looked up as the handle was made (HandleOf): a stale or sentinel
+        // handle is never cast to an item.
+        auto* key = reinterpret_cast<QTreeWidgetItem*>(h);
+        return m_live.count(key) ? static_cast<AfxTreeItem*>(key) : nullptr;
     }
 
     LRESULT Notify(NMHDR& hdr)
