@@ -4,6 +4,7 @@
 #include "app/QuilletDoc.h"
 #include "monitor/QuilletView.h"
 #include "res/resource.h"
+#include "skin/SkinPaths.h"
 
 CQuilletApp theApp;
 
@@ -14,6 +15,7 @@ END_MESSAGE_MAP()
 
 BOOL CQuilletApp::InitInstance()
 {
+    ResetSkinStandInNotice();
     SetRegistryKey(u"Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(

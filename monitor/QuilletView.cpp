@@ -78,9 +78,7 @@ void CQuilletView::OnInitialUpdate()
     m_strProgramFolder = ProgramFolder();
 
     const CString strSkinPath = ReadSettings();
-    m_strSkinFolder = strSkinPath.IsEmpty()
-        ? m_strProgramFolder + u"Skins" + CString(std::u16string(1, PATH_SEPARATOR)) + u"Default"
-        : strSkinPath;
+    m_strSkinFolder = strSkinPath.IsEmpty() ? DefaultSkinFolder() : strSkinPath;
 
     m_strColourFile = ReadSkinTextFile(m_strSkinFolder + CString(std::u16string(1, PATH_SEPARATOR)) + SKIN_COLOUR_FILE);
     ReadSkinImageType(m_strColourFile, m_strImageExt);

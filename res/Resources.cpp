@@ -163,6 +163,10 @@ const AFX_STRING kStrings[] = {
     {ID_ABOUT_TOOL, u"Shows the version of Quillet\nAbout"},
     {ID_EXIT_TOOL, u"Closes Quillet\nExit"},
     {AFX_IDS_SCCLOSE, u"Closes Quillet\nClose"},
+    {IDS_PICTURE_NOT_LOADED, u"Can't load the picture"},
+    {IDS_PICTURE_STAND_IN,
+        u"Folder: %s\nFile: %s\nThe default skin's picture stands in for it, and for any other picture this skin "
+        u"cannot give."},
 };
 
 } // namespace

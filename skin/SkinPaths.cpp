@@ -4,8 +4,13 @@
 #include "platform/debug.h"
 #include "platform/error.h"
 #include "platform/module.h"
+#include "res/resource.h"
+#include "skin/SkinColourFile.h"
 
 namespace {
+
+// Whether this start has told the user that the default skin stands in.
+bool g_bStandInTold = false;
 
 LPCWSTR WhyNotLoaded(DWORD dwError)
 {
@@ -19,6 +24,19 @@ LPCWSTR WhyNotLoaded(DWORD dwError)
     default:
         return u"not a picture";
     }
+}
+
+// The log says which file and why; the boxes stay short.
+void LogNotLoaded(const CString& strPath, DWORD dwError)
+{
+    CString strWhy;
+    strWhy.Format(u"Quillet: cannot load the picture %s: %s\n", static_cast<LPCWSTR>(strPath), WhyNotLoaded(dwError));
+    OutputDebugStringW(strWhy);
+}
+
+CString Separator()
+{
+    return CString(std::u16string(1, PATH_SEPARATOR));
 }
 
 } // namespace
@@ -35,6 +53,11 @@ CString ProgramFolder()
     return CString(path.substr(0, path.rfind(PATH_SEPARATOR) + 1));
 }
 
+CString DefaultSkinFolder()
+{
+    return ProgramFolder() + u"Skins" + Separator() + u"Default";
+}
+
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt)
 {
     CString strPath;
@@ -43,18 +66,50 @@ CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& 
     return strPath;
 }
 
+CString StandInImagePath(const CString& strPath)
+{
+    // The picture's name as SkinImagePath made it, without its type: the
+    // default skin's own type may differ from the chosen skin's.
+    const std::u16string& path = strPath.str();
+    std::u16string name = path.substr(path.rfind(PATH_SEPARATOR) + 1);
+    name = name.substr(0, name.rfind(u'.'));
+    const CString strFolder = DefaultSkinFolder();
+    CString strImageExt(SKIN_DEFAULT_IMAGE_TYPE);
+    ReadSkinImageType(ReadSkinTextFile(strFolder + Separator() + SKIN_COLOUR_FILE), strImageExt);
+    return strFolder + Separator() + CString(std::move(name)) + strImageExt;
+}
+
 HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
 {
-    HBITMAP hBitmap = SHLoadDIBitmap(strPath);
-    const DWORD dwError = GetLastError();
-    if (!hBitmap) {
-        // The box keeps its short text; the log says which file and why.
-        CString strWhy;
-        strWhy.Format(
-            u"Quillet: cannot load the picture %s: %s\n", static_cast<LPCWSTR>(strPath), WhyNotLoaded(dwError));
-        OutputDebugStringW(strWhy);
+    if (HBITMAP hBitmap = SHLoadDIBitmap(strPath))
+        return hBitmap;
+    LogNotLoaded(strPath, GetLastError());
+    // Picture by picture, the default skin stands in, so that no image
+    // button is ever drawn as nothing.
+    const CString strStandIn = StandInImagePath(strPath);
+    HBITMAP hStandIn = nullptr;
+    if (strStandIn != strPath && !(hStandIn = SHLoadDIBitmap(strStandIn)))
+        LogNotLoaded(strStandIn, GetLastError());
+    // Told once a start, not once a window.
+    if (!pOwner || (hStandIn && g_bStandInTold))
+        return hStandIn;
+    CString strMessage;
+    strMessage.LoadString(IDS_PICTURE_NOT_LOADED);
+    if (hStandIn) {
+        g_bStandInTold = true;
+        const std::u16string& path = strPath.str();
+        const size_t nCut = path.rfind(PATH_SEPARATOR);
+        CString strFormat, strWhere;
+        strFormat.LoadString(IDS_PICTURE_STAND_IN);
+        strWhere.Format(strFormat, static_cast<LPCWSTR>(CString(path.substr(0, nCut))),
+            static_cast<LPCWSTR>(CString(path.substr(nCut + 1))));
+        strMessage += u"\n" + strWhere;
     }
-    if (!hBitmap && pOwner)
-        pOwner->MessageBox(u"Can't load the picture", lpszCaption, MB_OK);
-    return hBitmap;
+    pOwner->MessageBox(strMessage, lpszCaption, MB_OK);
+    return hStandIn;
+}
+
+void ResetSkinStandInNotice()
+{
+    g_bStandInTold = false;
 }

@@ -6,6 +6,8 @@
 
 #include "monitor_fixture.h"
 #include "res/resource.h"
+#include "skin/SkinAboutDlg.h"
+#include "skin/SkinPaths.h"
 
 namespace {
 
@@ -181,20 +183,65 @@ TEST_F(MonitorView, NewDocumentRunsTheInitialUpdateAgain)
     EXPECT_NE(AfxGetMainWnd(), nullptr);
 }
 
-TEST_F(MonitorView, MissingPictureShowsTheBoxAndPaintsPlain)
+// A button shows the part of the picture under it.
+void ExpectButtonShows(CWnd& parent, CWnd& button, const QImage& picture)
 {
-    QFile::remove(m_tree.Path("skin/1.png"));
+    CRect rc;
+    button.GetWindowRect(&rc);
+    parent.ScreenToClient(&rc);
+    const QImage shown = Grab(button.m_hWnd);
+    for (const QPoint& p : {QPoint(0, 0), QPoint(rc.Width() / 2, rc.Height() / 2), QPoint(rc.Width() - 1, 0)})
+        EXPECT_EQ(PixelAt(shown, p.x(), p.y()), PixelAt(picture, rc.left + p.x(), rc.top + p.y()));
+}
+
+struct StandInRow {
+    const char* name;
+    const char* missing; // the one picture the skin lacks; null: it has none at all
+    const char* told;    // the file the one box names
+    const char16_t* caption;
+};
+
+class StandIn : public MonitorFixture, public testing::WithParamInterface<StandInRow> { };
+
+TEST_P(StandIn, DefaultSkinGivesThePictureAndTheBoxSaysSoOnce)
+{
+    const StandInRow& row = GetParam();
+    const QString defaults = QString::fromStdU16String(DefaultSkinFolder().str());
+    const QDir skin(m_tree.Path("skin"));
+    QFile::remove(skin.filePath("1.png"));
+    if (row.missing) {
+        for (const QString& name : QDir(defaults).entryList({"*.png"}))
+            QFile::copy(defaults + "/" + name, skin.filePath(name));
+        QFile::remove(skin.filePath("1.png"));
+        CoordinatePicture(240, 250).save(skin.filePath("1.png"));
+        QFile::remove(skin.filePath(row.missing));
+    }
     CQuilletView* view = Start();
     ASSERT_NE(view, nullptr);
+    ExpectButtonShows(
+        *view, view->m_btnSoftReset, row.missing ? CoordinatePicture(240, 250) : QImage(defaults + "/1.png"));
+
+    // The About box twice, and the screen read again: still the one box.
+    int abouts = 0;
+    ModalRecorder dialogs(IDOK, [&](CDialog* pDlg) {
+        if (auto* about = dynamic_cast<CSkinAboutDlg*>(pDlg); about && abouts++ == 0)
+            ExpectButtonShows(*about, about->m_btnIcon, QImage(defaults + "/3.png"));
+    });
+    Command(ID_ABOUT_TOOL);
+    Command(ID_ABOUT_TOOL);
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(abouts, 2);
     ASSERT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_boxes.boxes[0].strText, CString(u"Can't load the picture"));
-    EXPECT_EQ(m_boxes.boxes[0].strCaption, CString(u"Error"));
-    EXPECT_EQ(m_boxes.boxes[0].nType, UINT(MB_OK));
-    EXPECT_EQ(view->m_hBackground, nullptr);
-    const QImage image = Grab(view->m_hWnd);
-    EXPECT_EQ(PixelAt(image, 1, 1), AFX_NO_PICTURE_COLOUR);
-    EXPECT_EQ(PixelAt(Grab(view->m_btnExit.m_hWnd), 5, 5), AFX_NO_PICTURE_COLOUR);
+    EXPECT_EQ(QString::fromStdU16String(m_boxes.boxes[0].strText.str()),
+        "Can't load the picture\nFolder: " + skin.path() + "\nFile: " + row.told +
+            "\nThe default skin's picture stands in for it, and for any other picture this skin cannot give.");
+    EXPECT_EQ(m_boxes.boxes[0].strCaption, CString(row.caption));
 }
+
+INSTANTIATE_TEST_SUITE_P(MissingPictures, StandIn,
+    testing::Values(StandInRow{"SkinWithoutPictures", nullptr, "1.png", u"Error"},
+        StandInRow{"SkinWithoutTheAboutPicture", "3.png", "3.png", u"Quillet: Error"}),
+    [](const testing::TestParamInfo<StandInRow>& info) { return std::string(info.param.name); });
 
 TEST_F(MonitorView, CommandBarCarriesTheMenuToolsAndAccelerators)
 {
