@@ -1,7 +1,10 @@
 #include "platform/image.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QImageReader>
+
+#include <cstdio>
+#include <filesystem>
 
 #include "platform/error.h"
 
@@ -16,22 +19,24 @@ constexpr int kMaxDecodedMegabytes = 256;
 
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
 {
-    if (!szFileName || !*szFileName) {
+    // The name's own bytes: a folder whose name is not UTF-8 still gives its
+    // pictures, which a path through the toolkit's strings would not.
+    const std::string path = szFileName ? FileNameFromUtf16(szFileName) : std::string();
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
-    const QString path = QString::fromUtf16(szFileName);
-    const QFileInfo file(path);
-    if (!file.isFile()) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        return nullptr;
-    }
-    if (!file.isReadable()) {
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    QFile file;
+    if (!stream || !file.open(stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (stream)
+            std::fclose(stream);
         SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;
     }
     QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
-    QImageReader reader(path);
+    QImageReader reader(&file);
     const QSize size = reader.size(); // from the header, before anything is decoded
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
         SetLastError(ERROR_OUTOFMEMORY);
@@ -39,7 +44,7 @@ HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
-        SetLastError(reader.error() == QImageReader::FileNotFoundError ? ERROR_ACCESS_DENIED : ERROR_INVALID_DATA);
+        SetLastError(ERROR_INVALID_DATA);
         return nullptr;
     }
     return new HBITMAP__{image.convertToFormat(QImage::Format_RGB32)};
