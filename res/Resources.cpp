@@ -167,6 +167,12 @@ const AFX_STRING kStrings[] = {
     {IDS_PICTURE_STAND_IN,
         u"Folder: %s\nFile: %s\nThe default skin's picture stands in for it, and for any other picture this skin "
         u"cannot give."},
+    {IDS_SKIN_FOLDER_EMPTY,
+        u"The skin folder is empty. Type a folder that begins with \"/\", or pick one with the "
+        u"folder button."},
+    {IDS_SKIN_FOLDER_RELATIVE,
+        u"A typed skin folder must begin with \"/\": the whole path from the root, such as "
+        u"/home/me/Skins/Blue."},
 };
 
 } // namespace

@@ -95,9 +95,11 @@ constexpr unsigned IDS_NAME_NO_VOLUME = 320;
 constexpr unsigned IDS_NAME_PROGRAM = 321;
 constexpr unsigned IDS_DESC_NEXT_FIGURE = 330;
 
-// Messages about the skin folder: a picture it cannot give.
+// Messages about the skin folder: a picture it cannot give, a typed folder refused.
 constexpr unsigned IDS_PICTURE_NOT_LOADED = 61220;
 constexpr unsigned IDS_PICTURE_STAND_IN = 61221;
+constexpr unsigned IDS_SKIN_FOLDER_EMPTY = 61222;
+constexpr unsigned IDS_SKIN_FOLDER_RELATIVE = 61223;
 
 // Commands of the command bar and its menu; the tool buttons' strings are
 // "prompt\ntip" under their command's id.

@@ -178,8 +178,13 @@ int CSettingsDlg::ApplySkinPath()
 
 void CSettingsDlg::OnOK()
 {
-    if (ApplySkinPath() != 0)
+    // A refused folder keeps the dialog open, and says which rule it broke.
+    if (const int nRefused = ApplySkinPath()) {
+        CString strWhy;
+        strWhy.LoadString(nRefused == 1 ? IDS_SKIN_FOLDER_EMPTY : IDS_SKIN_FOLDER_RELATIVE);
+        MessageBox(strWhy, u"Quillet", MB_ICONEXCLAMATION | MB_OK);
         return;
+    }
     UpdateData(TRUE);
     WritePauseSetting(DWORD(m_nDelay));
     WriteSoftResetWarningSetting(DWORD(m_nWarningCheck));
