@@ -82,6 +82,9 @@ BOOL CFolderBrowserDlg::OnInitDialog()
     if (const ModeOptions* pOptions = OptionsOf(m_nMode)) {
         m_tree.Create(AFX_WNDCLASS_TREEVIEW, u"", pOptions->style, rcTree, this, IDC_FOLDER_TREE);
         m_tree.Fill(pOptions->foldersOnly, pOptions->romFiles, pOptions->filter);
+        // Picking a skin folder starts from the one in use.
+        if (m_nMode == bmFolder)
+            m_tree.SelectPath(m_strSkinFolder);
         m_tree.SetAccessibleName(IDS_NAME_FOLDERS);
         // The keyboard starts in the folders, above OK and Cancel; Return then picks one.
         m_tree.SetFocus();

@@ -1,6 +1,7 @@
 #include "browser/FolderTree.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -211,6 +212,30 @@ void CFolderTree::GetItemPath(CString& strPath, bool bUseSelection, HTREEITEM hI
 {
     const HTREEITEM h = bUseSelection ? GetSelectedItem() : hItem;
     strPath = h ? BuildItemPath(h) : CString();
+}
+
+bool CFolderTree::SelectPath(const CString& strPath)
+{
+    HTREEITEM hItem = TVI_ROOT;
+    std::u16string_view rest = strPath.str();
+    while (!rest.empty()) {
+        const size_t nCut = std::min(rest.find(PATH_SEPARATOR), rest.size());
+        const std::u16string_view name = rest.substr(0, nCut);
+        rest.remove_prefix(std::min(nCut + 1, rest.size()));
+        if (name.empty()) // doubled and trailing separators name no folder
+            continue;
+        if (hItem != TVI_ROOT)
+            Expand(hItem, TVE_EXPAND);
+        HTREEITEM hChild = GetChildItem(hItem);
+        while (hChild && GetItemText(hChild).str() != name)
+            hChild = GetNextSiblingItem(hChild);
+        if (!hChild) {
+            SelectItem(nullptr);
+            return false;
+        }
+        hItem = hChild;
+    }
+    return hItem != TVI_ROOT && SelectItem(hItem);
 }
 
 void CFolderTree::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)

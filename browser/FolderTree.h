@@ -47,6 +47,10 @@ public:
     // The item's path from the root ("/home/me"), of the selection or of the
     // given item; "" for none.
     void GetItemPath(CString& strPath, bool bUseSelection, HTREEITEM hItem);
+    // Opens the folders on the way to the path ("/home/me") and selects it,
+    // shown in the view; false, with nothing selected, when the tree does
+    // not hold it.
+    bool SelectPath(const CString& strPath);
     // Appends every ticked file, and every folder at or below a ticked
     // folder, as paths without the leading separator ("home/me"); both lists
     // end sorted. Returns their sizes added.

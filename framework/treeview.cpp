@@ -3,9 +3,11 @@
 // side by side, and expansions and taps go to the parent as notifications.
 #include "framework/treeview.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -16,8 +18,12 @@
 
 #include "framework/hwnd_p.h"
 #include "framework/imagelist_p.h"
+#include "platform/metrics.h"
 
 namespace {
+
+// Per level, on screens 320 pixels tall or less; about the button's width.
+constexpr int kSmallIndentation = 12;
 
 class AfxTreeView;
 
@@ -71,6 +77,13 @@ public:
         setSelectionMode(QAbstractItemView::SingleSelection);
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         setRootIsDecorated(style & TVS_LINESATROOT);
+        // Deep trees stay readable: a narrow tree indents less, and the one
+        // column is as wide as the widest row in view, which the view scrolls
+        // sideways to show, never narrower than the view.
+        if (!IsVgaScreen())
+            setIndentation(kSmallIndentation);
+        header()->setStretchLastSection(false);
+        header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
         setFrameShape((style & WS_BORDER) ? QFrame::Box : QFrame::NoFrame);
         setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
         connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { Toggled(item, TVE_EXPAND); });
@@ -125,7 +138,7 @@ public:
             return true;
         case TVM_ENSUREVISIBLE:
             if (AfxTreeItem* item = Item(reinterpret_cast<HTREEITEM>(lParam)))
-                scrollToItem(item);
+                scrollTo(indexFromItem(item), EnsureVisible);
             result = Item(reinterpret_cast<HTREEITEM>(lParam)) != nullptr;
             return true;
         case TVM_GETITEMW:
@@ -150,6 +163,29 @@ public:
         default:
             return false;
         }
+    }
+
+    int sizeHintForColumn(int column) const override
+    {
+        return std::max(QTreeWidget::sizeHintForColumn(column), viewport()->width());
+    }
+
+    // Showing an item also scrolls sideways to its button, picture and name,
+    // as far as they fit; the toolkit alone would go back to the column's start.
+    void scrollTo(const QModelIndex& index, ScrollHint hint) override
+    {
+        QTreeWidget::scrollTo(index, hint);
+        const QRect item = visualRect(index);
+        if (!index.isValid() || item.isEmpty())
+            return;
+        QScrollBar* bar = horizontalScrollBar();
+        const int start = bar->value() + item.left() - indentation();
+        const int end = bar->value() + item.left() + ItemWidth(index);
+        const int width = viewport()->width();
+        if (end - bar->value() > width)
+            bar->setValue(end - width);
+        if (start < bar->value())
+            bar->setValue(start);
     }
 
 protected:
@@ -405,7 +441,7 @@ private:
             return h == nullptr;
         }
         setCurrentItem(item);
-        scrollToItem(item);
+        scrollTo(indexFromItem(item), EnsureVisible);
         return TRUE;
     }
 
@@ -455,6 +491,14 @@ private:
         setIconSize(QSize(stateWidth + m_normal.cx, std::max(m_normal.cy, HasStateSlot() ? m_state.cy : 0)));
         viewport()->update();
         return previous;
+    }
+
+    // The width of the item's pictures and name, from its start.
+    int ItemWidth(const QModelIndex& index) const
+    {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        return m_delegate->sizeHint(option, index).width();
     }
 
     // The item's row, and its label within the row, in client coordinates.

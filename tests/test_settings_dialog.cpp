@@ -353,6 +353,37 @@ TEST_F(SettingsDialog, BrowserCheckModesTakeTapsAndWarnWithoutFiles)
     }
 }
 
+TEST_F(SettingsDialog, BrowserKeepsTheFolderInUseOpenAndInViewTwentyLevelsDown)
+{
+    FolderFixture folder;
+    fs::path deep = folder.Root();
+    for (int i = 1; i <= 20; ++i)
+        deep /= "level" + std::to_string(i);
+    folder.Make({deep.lexically_relative(folder.Root()).string() + "/inside/"});
+    for (const char* screen : {"240x320", "480x640"}) {
+        ScopedEnv size("QUILLET_SCREEN", screen);
+        CStringArray folders, files;
+        CFolderBrowserDlg dlg(u".png", CString(deep.u16string()), bmFolder, &folders, &files);
+        const ModalAnswer answer([&](CDialog* pDlg) {
+            // It opens selected on the folder in use; a tap on its button opens it.
+            auto* view = static_cast<QTreeWidget*>(AfxWidget(dlg.m_tree.m_hWnd));
+            QTreeWidgetItem* item = view->currentItem();
+            const QRect cell = view->visualItemRect(item);
+            Click(dlg.m_tree, POINT{cell.left() - view->indentation() / 2, cell.center().y()});
+            PumpFor(5);
+            EXPECT_TRUE(item && item->isExpanded()) << screen;
+            // Its name is whole (the column reaches past it) and in view.
+            CRect label;
+            dlg.m_tree.GetItemRect(dlg.m_tree.GetSelectedItem(), &label, TRUE);
+            EXPECT_GE(view->visualItemRect(item).right() + 1, label.right) << screen;
+            EXPECT_TRUE(label.left >= 0 && label.right <= view->viewport()->width()) << screen;
+            Press(pDlg, IDOK);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK) << screen;
+        EXPECT_EQ(dlg.m_strResult, CString(deep.u16string())) << screen << ": the selection stays on it";
+    }
+}
+
 using SettingsCommand = MonitorFixture;
 
 TEST_F(SettingsCommand, OkClosesAndTheNextStartUsesTheSettings)
