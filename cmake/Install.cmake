@@ -12,7 +12,9 @@
 include(GNUInstallDirs)
 
 # What --version prints is what the package and the manual pages carry.
-target_compile_definitions(quillet PRIVATE QUILLET_VERSION="${PROJECT_VERSION}")
+foreach(program quillet quillet-reg quillet-skin)
+    target_compile_definitions(${program} PRIVATE QUILLET_VERSION="${PROJECT_VERSION}")
+endforeach()
 
 # Placeholders until Quillet has a public home: the AppStream id and the web
 # address the metainfo's screenshots are fetched from (docs/ of the repository).

@@ -229,15 +229,31 @@ bool Writable(sqlite3* db, const std::string& path)
         access(std::filesystem::path(path).parent_path().c_str(), W_OK | X_OK) == 0;
 }
 
+// Runs a read on an empty hive in memory: reading never makes a file.
+LONG RunOnEmptyHive(const RegistryStore::Body& body)
+{
+    sqlite3* db = nullptr;
+    LONG result = ERROR_OUTOFMEMORY;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK)
+        result = body(db);
+    sqlite3_close(db);
+    return result;
+}
+
 // Makes g_connection a connection to the current hive, creating the hive when
-// no file exists at its path. Caller holds g_mutex.
-LONG Acquire()
+// no file exists at its path and the call writes; sets missing instead when
+// it only reads. Caller holds g_mutex.
+LONG Acquire(RegistryStore::Access access, bool& missing)
 {
     std::string path = RegistryStore::Path();
     struct stat st = {};
     bool exists = stat(path.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
         return ErrnoError(errno);
+    missing = !exists && access == RegistryStore::Access::Read;
+    if (missing)
+        return ERROR_SUCCESS;
     if (g_connection.db && exists && g_connection.path == path && g_connection.dev == st.st_dev &&
         g_connection.ino == st.st_ino && g_connection.pid == getpid())
         return ERROR_SUCCESS;
@@ -302,9 +318,12 @@ LONG RegistryStore::Run(Access access, const Body& body)
     std::lock_guard lock(g_mutex);
     if (g_inBatch)
         return body(g_connection.db);
-    LONG result = Acquire();
+    bool missing = false;
+    LONG result = Acquire(access, missing);
     if (result != ERROR_SUCCESS)
         return result;
+    if (missing)
+        return RunOnEmptyHive(body);
     sqlite3* db = g_connection.db;
     // A store that can be read but not written answers reads as usual.
     if (access == Access::Write && !Writable(db, g_connection.path))
