@@ -2,6 +2,7 @@
 // the confirmations without a terminal, and export/import round trips.
 #include <gtest/gtest.h>
 
+#include "support/LuRegistry.h"
 #include "test_reg_home.h"
 #include "test_reg_process.h"
 
@@ -42,24 +43,73 @@ TEST_F(QuilletRegTest, QueryPrintsKeyAndValueLines)
     EXPECT_EQ(one.out, "\nHKEY_LOCAL_MACHINE\\Software\\Quillet\\Settings\n    Pause    REG_DWORD    0xf\n");
 }
 
-TEST_F(QuilletRegTest, FailuresExitOneWithOneLine)
+TEST_F(QuilletRegTest, FailuresExitWithOneLine)
 {
     struct Row {
         const char* fault;
         std::vector<std::string> args;
+        int exitCode; // 2: the command line itself is wrong
     };
+    Add("Pause", "REG_DWORD", "15");
     const Row rows[] = {
-        {"missing key", {"query", "HKLM\\Software\\Nothing"}},
-        {"unknown root", {"query", "HKXX\\Software"}},
-        {"DWORD that is not a number", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "fifteen"}},
-        {"DWORD over 32 bits", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "4294967296"}},
-        {"unknown command", {"frobnicate", kKey}},
-        {"root key delete", {"delete", "HKLM", "/f"}},
+        {"missing key", {"query", "HKLM\\Software\\Nothing"}, 1},
+        {"unknown root", {"query", "HKXX\\Software"}, 2},
+        {"DWORD that is not a number", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "fifteen"}, 2},
+        {"DWORD over 32 bits", {"add", kKey, "/v", "Pause", "/t", "REG_DWORD", "/d", "4294967296"}, 2},
+        {"unknown command", {"frobnicate", kKey}, 2},
+        {"root key delete", {"delete", "HKLM", "/f"}, 2},
     };
     for (const Row& row : rows) {
         ProcessResult result = Reg(row.args);
-        EXPECT_EQ(result.exitCode, 1) << row.fault;
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.fault;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << row.fault << ": " << result.err;
+    }
+}
+
+TEST_F(QuilletRegTest, ReadingWithoutSettingsMakesNothing)
+{
+    unsetenv("XDG_RUNTIME_DIR");                  // nor does it need a graphical session
+    const std::string exported = m_home + ".reg"; // beside the configuration folder
+    ProcessResult query = Reg({"query", kKey});
+    EXPECT_EQ(query.exitCode, 1);
+    EXPECT_EQ(query.err,
+        "ERROR: There are no settings yet: " + StorePath() +
+            " does not exist (Quillet makes it at its first start).\n");
+    EXPECT_EQ(Reg({"export", kKey, exported}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(exported), "Windows Registry Editor Version 5.00\n\n");
+    EXPECT_TRUE(std::filesystem::is_empty(m_home));
+    std::filesystem::remove(exported);
+}
+
+TEST_F(QuilletRegTest, BytesThatAreNotUtf8ShowEscapedAndGoBack)
+{
+    struct Row {
+        const char* name;
+        std::string typed; // "add /d", and what "query" shows
+        std::u16string stored;
+        std::string regLine;
+    };
+    const Row rows[] = {
+        {"EscapedByte", "/caf\\xe9", u"/caf\xDCE9", "\"V\"=\"/caf\\xe9\""},
+        {"BackslashThatWouldReadAsAnEscape", "C:\\x5cxe9", u"C:\\xe9", "\"V\"=\"C:\\\\xe9\""},
+        {"OtherBackslashesStay", "C:\\S\\x41", u"C:\\S\\x41", "\"V\"=\"C:\\\\S\\\\x41\""},
+    };
+    const std::string file = m_home + "/v.reg";
+    const auto stored = [] {
+        return std::u16string(static_cast<LPCWSTR>(
+            CLuRegistry(HKEY_LOCAL_MACHINE, u"Software\\Quillet\\Settings", FALSE).ReadString(u"V", u"")));
+    };
+    for (const Row& row : rows) {
+        Add("V", "REG_SZ", row.typed);
+        EXPECT_EQ(stored(), row.stored) << row.name;
+        EXPECT_NE(Reg({"query", kKey, "/v", "V"}).out.find("REG_SZ    " + row.typed + "\n"), std::string::npos)
+            << row.name;
+        std::filesystem::remove(file);
+        Reg({"export", kKey, file});
+        EXPECT_NE(ReadBytes(file).find(row.regLine + "\n"), std::string::npos) << row.name << ": " << ReadBytes(file);
+        Add("V", "REG_SZ", "replaced");
+        Reg({"import", file});
+        EXPECT_EQ(stored(), row.stored) << row.name << ": imported";
     }
 }
 
@@ -142,18 +192,19 @@ TEST_F(QuilletRegTest, MessagesSayWhatWentWrong)
         const char* fault;
         std::vector<std::string> args;
         const char* says;
+        int exitCode = 2; // 2: the command line itself is wrong
     };
     const Row rows[] = {
         {"UnquotedKey", {"query", "HKLMSoftwareQuilletSettings"}, "quoted"},
         {"UnquotedLongRoot", {"query", "HKEY_LOCAL_MACHINESoftware"}, "quoted"},
-        {"FolderImported", {"import", m_home + "/folder.reg"}, "is a folder"},
+        {"FolderImported", {"import", m_home + "/folder.reg"}, "is a folder", 1},
         {"RepeatedOption", {"query", kKey, "/v", "Pause", "/v", "SkinPath"}, "Invalid syntax: /v is given twice"},
         {"RepeatedForce", {"delete", kKey, "/f", "/f"}, "Invalid syntax: /f is given twice"},
         {"NameAndDefaultTogether", {"query", kKey, "/v", "Pause", "/ve"}, "Invalid syntax: /v and /ve"},
     };
     for (const Row& row : rows) {
         ProcessResult result = Reg(row.args);
-        EXPECT_EQ(result.exitCode, 1) << row.fault;
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.fault;
         EXPECT_NE(result.err.find(row.says), std::string::npos) << row.fault << ": " << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << row.fault << ": " << result.err;
     }

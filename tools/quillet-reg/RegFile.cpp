@@ -91,6 +91,11 @@ LONG DeleteTree(const KeyPath& key)
 
 } // namespace
 
+void WriteEmptyRegFile(std::ostream& out)
+{
+    out << kHeader << "\n\n";
+}
+
 LONG ExportKey(const KeyPath& key, std::ostream& out)
 {
     std::ostringstream text;

@@ -10,6 +10,8 @@
 
 // Writes the key, its values and all keys below it.
 LONG ExportKey(const KeyPath& key, std::ostream& out);
+// Writes a file that holds no key: it imports as no change.
+void WriteEmptyRegFile(std::ostream& out);
 
 // Checks a .reg file without touching the hive: the number of changes it
 // asks for, or none with problem set ("line N: why").

@@ -1,5 +1,6 @@
 #include "tools/quillet-reg/ValueText.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -91,15 +92,24 @@ bool IsPlainText(const RegValue& value, std::u16string& text)
     return text.find_first_of(std::u16string_view(u"\0\r\n", 3)) == std::u16string::npos;
 }
 
-std::string Quoted(const std::string& text)
+bool IsHexDigit(char c)
 {
-    std::string out = "\"";
-    for (char c : text)
-        out += (c == '"' || c == '\\') ? std::string{'\\', c} : std::string{c};
-    return out + "\"";
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-// Reads a quoted, backslash-escaped text at the start of rest and consumes it.
+// The byte a "\xNN" at the start of text stands for: one of a file name that
+// is not UTF-8 (0x80 to 0xFF), or a backslash (0x5c); nullopt for anything else.
+std::optional<char> EscapedByte(std::string_view text)
+{
+    if (text.size() < 4 || text[0] != '\\' || text[1] != 'x' || !IsHexDigit(text[2]) || !IsHexDigit(text[3]))
+        return std::nullopt;
+    unsigned byte = 0;
+    std::from_chars(text.data() + 2, text.data() + 4, byte, 16);
+    return byte == 0x5C || byte >= 0x80 ? std::optional<char>(char(byte)) : std::nullopt;
+}
+
+// Reads a quoted, backslash-escaped text at the start of rest and consumes
+// it, as the bytes it stands for.
 std::optional<std::string> Unquoted(std::string_view& rest)
 {
     if (rest.empty() || rest.front() != '"')
@@ -110,11 +120,59 @@ std::optional<std::string> Unquoted(std::string_view& rest)
             rest.remove_prefix(i + 1);
             return out;
         }
+        if (const std::optional<char> byte = EscapedByte(rest.substr(i))) {
+            out += *byte;
+            i += 3;
+            continue;
+        }
         if (rest[i] == '\\' && i + 1 < rest.size())
             ++i;
         out += rest[i];
     }
     return std::nullopt;
+}
+
+// Text as query shows it: each byte of a file name that is not UTF-8 as \xNN,
+// and a backslash that would read as such an escape as \x5c. In a quoted
+// .reg string every backslash and quote is escaped instead.
+std::string EscapedText(std::u16string_view text, bool bQuoted)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF;
+        // One character as a file name spells it: a lone byte of 0x80 or
+        // more is a byte that is not UTF-8.
+        const std::string bytes = FileNameFromUtf16(text.substr(i, pair ? 2 : 1));
+        i += pair ? 1 : 0;
+        if (bytes.size() == 1 && static_cast<unsigned char>(bytes[0]) >= 0x80) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(bytes[0]));
+            out += escape;
+        } else if (bQuoted && (bytes == "\\" || bytes == "\"")) {
+            out += "\\" + bytes;
+        } else if (bytes == "\\" && EscapedByte("\\" + Utf16ToUtf8(text.substr(i + 1, 3)))) {
+            out += "\\x5c"; // it would read as an escape
+        } else {
+            out += bytes;
+        }
+    }
+    return out;
+}
+
+// What an unquoted escaped text stands for, its bytes read as a file name.
+std::u16string UnescapedText(std::string_view text)
+{
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (const std::optional<char> byte = EscapedByte(text.substr(i))) {
+            bytes += *byte;
+            i += 3;
+        } else {
+            bytes += text[i];
+        }
+    }
+    return FileNameToUtf16(bytes);
 }
 
 } // namespace
@@ -141,15 +199,18 @@ std::string DisplayData(const RegValue& value)
     case REG_SZ:
     case REG_EXPAND_SZ: {
         std::u16string text = CharsOf(value.data);
-        return Utf16ToUtf8(text.substr(0, text.find(u'\0')));
+        return EscapedText(text.substr(0, text.find(u'\0')), false);
     }
     case REG_MULTI_SZ: {
         std::u16string text = CharsOf(value.data);
         while (!text.empty() && text.back() == 0)
             text.pop_back();
         std::string out;
-        for (char16_t c : text)
-            out += c ? Utf16ToUtf8(std::u16string(1, c)) : std::string("\\0");
+        for (size_t from = 0; from <= text.size();) {
+            const size_t at = std::min(text.find(u'\0', from), text.size());
+            out += (from ? "\\0" : "") + EscapedText(std::u16string_view(text).substr(from, at - from), false);
+            from = at + 1;
+        }
         return out;
     }
     case REG_DWORD:
@@ -170,12 +231,12 @@ std::optional<std::vector<BYTE>> DataFromText(DWORD type, const std::string& tex
     switch (type) {
     case REG_SZ:
     case REG_EXPAND_SZ:
-        return BytesOf(Utf8ToUtf16(text) + u'\0');
+        return BytesOf(UnescapedText(text) + u'\0');
     case REG_MULTI_SZ: {
         std::u16string list;
         for (size_t from = 0; from <= text.size();) {
             size_t at = std::min(text.find("\\0", from), text.size());
-            list += Utf8ToUtf16(text.substr(from, at - from)) + u'\0';
+            list += UnescapedText(std::string_view(text).substr(from, at - from)) + u'\0';
             from = at + 2;
         }
         return BytesOf(list + u'\0');
@@ -201,10 +262,10 @@ std::optional<std::vector<BYTE>> DataFromText(DWORD type, const std::string& tex
 
 std::string RegFileLine(const RegValue& value)
 {
-    std::string line = value.name.empty() ? "@=" : Quoted(Utf16ToUtf8(value.name)) + "=";
+    std::string line = value.name.empty() ? "@=" : "\"" + EscapedText(value.name, true) + "\"=";
     std::u16string text;
     if (value.type == REG_SZ && IsPlainText(value, text))
-        return line + Quoted(Utf16ToUtf8(text));
+        return line + "\"" + EscapedText(text, true) + "\"";
     if (value.type == REG_DWORD && value.data.size() == 4) {
         char number[16];
         std::snprintf(number, sizeof number, "dword:%08x", unsigned(LittleEndian(value.data)));
@@ -225,7 +286,7 @@ std::string ParseRegFileLine(const std::string& line, RegValue& value, bool& rem
         value.name.clear();
         rest.remove_prefix(1);
     } else if (std::optional<std::string> name = Unquoted(rest)) {
-        value.name = Utf8ToUtf16(*name);
+        value.name = FileNameToUtf16(*name);
     } else {
         return "expected \"name\"= or @=";
     }
@@ -241,7 +302,7 @@ std::string ParseRegFileLine(const std::string& line, RegValue& value, bool& rem
         if (!text || !rest.empty())
             return "unterminated string";
         value.type = REG_SZ;
-        value.data = BytesOf(Utf8ToUtf16(*text) + u'\0');
+        value.data = BytesOf(FileNameToUtf16(*text) + u'\0');
         return "";
     }
     if (rest.starts_with("dword:")) {

@@ -11,7 +11,9 @@
 std::string TypeName(DWORD type);
 std::optional<DWORD> TypeFromName(const std::string& name);
 
-// How "query" shows the data: text, 0x-hexadecimal numbers, hex bytes.
+// How "query" shows the data: text, 0x-hexadecimal numbers, hex bytes. A
+// byte of a file name that is not UTF-8 shows as \xNN (and a backslash that
+// would read as one as \x5c); "add /d" and .reg strings take that form back.
 std::string DisplayData(const RegValue& value);
 // The data that "add /t TYPE /d TEXT" stores; nullopt when TEXT does not fit TYPE.
 std::optional<std::vector<BYTE>> DataFromText(DWORD type, const std::string& text);

@@ -1,6 +1,7 @@
 // quillet-reg: query, add, delete, export and import registry keys in the
 // manner of the Windows "reg" command. Exit status 0 on success, 1 on any
-// failure with one "ERROR: ..." line on standard error.
+// failure and 2 on a command line that is wrong, each with one "ERROR: ..."
+// line on standard error.
 //
 // Overwriting a value, deleting, and exporting over an existing file need a
 // confirmation: a question when standard input is a terminal, otherwise /f
@@ -32,7 +33,8 @@ constexpr const char* kUsage =
     "  quillet-reg import FILE\n"
     "KEY is ROOT\\Sub\\Key with ROOT one of HKLM, HKCU, HKCR, HKU (or their HKEY_ names).\n"
     "REG_DWORD data is decimal or 0x-hexadecimal; REG_BINARY data is hexadecimal digits;\n"
-    "REG_MULTI_SZ strings are separated by \\0.\n"
+    "REG_MULTI_SZ strings are separated by \\0. In strings, \\xNN (80 to ff) is a byte of a\n"
+    "file name that is not UTF-8, and \\x5c a backslash that would read as such an escape.\n"
     "Without /f (/y), overwriting or deleting asks on a terminal and fails otherwise.\n";
 
 struct Options {
@@ -47,6 +49,26 @@ int Fail(const std::string& message)
 {
     std::cerr << "ERROR: " << message << "\n";
     return 1;
+}
+
+// A command line that is wrong, as opposed to a command that failed.
+int Misuse(const std::string& message)
+{
+    Fail(message);
+    return 2;
+}
+
+// Reading never makes a hive; without one there are no settings yet.
+bool NoHiveYet()
+{
+    std::error_code ec;
+    return !std::filesystem::exists(RegStorePath(), ec) && !ec;
+}
+
+int FailNoHive()
+{
+    return Fail(
+        "There are no settings yet: " + RegStorePath() + " does not exist (Quillet makes it at its first start).");
 }
 
 std::string ErrorText(LONG code)
@@ -155,6 +177,8 @@ int Query(const KeyPath& key, const Options& options)
 {
     HKEY handle = nullptr;
     LONG result = RegOpenKeyExW(key.root, key.subKey.c_str(), 0, KEY_READ, &handle);
+    if (result == ERROR_FILE_NOT_FOUND && NoHiveYet())
+        return FailNoHive();
     if (result != ERROR_SUCCESS)
         return Fail(ErrorText(result));
     std::vector<RegValue> values;
@@ -189,7 +213,7 @@ int Add(const KeyPath& key, const Options& options)
     if (type)
         data = DataFromText(*type, options.data);
     if (options.valueName && (!type || !data))
-        return Fail(
+        return Misuse(
             !type ? "unsupported type " + options.type : "data \"" + options.data + "\" does not fit " + options.type);
     HKEY handle = nullptr;
     LONG result = RegCreateKeyExW(
@@ -230,11 +254,11 @@ int Delete(const KeyPath& key, const Options& options)
         }
     }
     RegCloseKey(handle);
+    if (result == ERROR_FILE_NOT_FOUND && NoHiveYet())
+        return FailNoHive();
     if (result != ERROR_SUCCESS)
         return Fail(ErrorText(result));
     if (!options.valueName) {
-        if (key.subKey.empty())
-            return Fail("A root key cannot be deleted.");
         if (!Confirm("Permanently delete the registry key " + key.FullName(), options.force, "/f"))
             return 1;
         if (!CLuRegistry::DeleteKeyTree(key.root, key.subKey.c_str()))
@@ -248,6 +272,12 @@ int Export(const KeyPath& key, const std::string& file, const Options& options)
 {
     std::ostringstream text;
     LONG result = ExportKey(key, text);
+    // No hive yet: an export of nothing, which imports as no change.
+    if (result == ERROR_FILE_NOT_FOUND && NoHiveYet()) {
+        text.str("");
+        WriteEmptyRegFile(text);
+        result = ERROR_SUCCESS;
+    }
     if (result != ERROR_SUCCESS)
         return Fail(ErrorText(result));
     if (std::filesystem::exists(file) && !Confirm("File " + file + " exists, overwrite", options.force, "/y"))
@@ -292,29 +322,35 @@ int main(int argc, char** argv)
             return 0;
         }
     }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "quillet-reg " QUILLET_VERSION "\n";
+        return 0;
+    }
     std::string why;
     std::optional<Options> options = ParseOptions(argc, argv, why);
     if (!options)
-        return Fail("Invalid syntax: " + why + ". Type \"quillet-reg /?\" for usage.");
+        return Misuse("Invalid syntax: " + why + ". Type \"quillet-reg /?\" for usage.");
     const std::vector<std::string>& words = options->words;
     std::string command = words.empty() ? "" : Upper(words[0]);
     size_t wanted = (command == "EXPORT") ? 3 : 2;
     if (words.size() != wanted ||
         (command != "QUERY" && command != "ADD" && command != "DELETE" && command != "EXPORT" && command != "IMPORT"))
-        return Fail("Invalid syntax. Type \"quillet-reg /?\" for usage.");
+        return Misuse("Invalid syntax. Type \"quillet-reg /?\" for usage.");
     if (command == "IMPORT")
         return Import(words[1]);
     std::optional<KeyPath> key = KeyPath::Parse(words[1]);
     if (!key && KeyPath::LostItsBackslashes(words[1]))
-        return Fail("Invalid key name " + words[1] +
+        return Misuse("Invalid key name " + words[1] +
             ": it has no backslashes. The shell removes them unless the key is quoted, as in "
             "'HKLM\\Software\\Quillet\\Settings'.");
     if (!key)
-        return Fail("Invalid key name " + words[1] + " (it starts with HKLM, HKCU, HKCR or HKU).");
+        return Misuse("Invalid key name " + words[1] + " (it starts with HKLM, HKCU, HKCR or HKU).");
     if (command == "QUERY")
         return Query(*key, *options);
     if (command == "ADD")
         return Add(*key, *options);
+    if (command == "DELETE" && !options->valueName && key->subKey.empty())
+        return Misuse("A root key cannot be deleted.");
     if (command == "DELETE")
         return Delete(*key, *options);
     return Export(*key, words[2], *options);
