@@ -13,9 +13,11 @@
 #include "folder_fixture.h"
 #include "framework/checkbox.h"
 #include "monitor_fixture.h"
+#include "platform/text.h"
 #include "settings/SettingsDlg.h"
 #include "skin/SkinPaths.h"
 #include "support/LuRegistry.h"
+#include "test_reg_process.h"
 
 namespace {
 
@@ -41,6 +43,12 @@ CString WindowText(CWnd& wnd)
     CString text;
     wnd.GetWindowText(text);
     return text;
+}
+
+CString StoredSkinPath()
+{
+    return CString(
+        static_cast<LPCWSTR>(CLuRegistry(HKEY_LOCAL_MACHINE, kSettingsKey, FALSE).ReadString(u"SkinPath", u"")));
 }
 
 // Answers modal dialogs through their own buttons, for the life of the object.
@@ -73,12 +81,6 @@ protected:
         for (BOOL more = key.EnumValueFirst(name); more; more = key.EnumValueNext(name))
             names << QString::fromUtf16(static_cast<LPCWSTR>(name));
         return names;
-    }
-
-    static CString StoredSkinPath()
-    {
-        return CString(
-            static_cast<LPCWSTR>(CLuRegistry(HKEY_LOCAL_MACHINE, kSettingsKey, FALSE).ReadString(u"SkinPath", u"")));
     }
 
     static DWORD Stored(LPCWSTR name)
@@ -429,6 +431,40 @@ TEST_F(SettingsCommand, OkClosesAndTheNextStartUsesTheSettings)
         AfxGetMainWnd()->DestroyWindow();
         PumpFor(5);
     }
+}
+
+TEST_F(SettingsCommand, FolderNameThatIsNotUtf8IsStoredByteForByte)
+{
+    // "Skin-\xE9" is Latin-1: a byte UTF-8 cannot spell.
+    FolderFixture folder;
+    const fs::path skin = folder.Root() / "Skin-\xE9";
+    fs::create_directory(skin);
+    for (const fs::directory_entry& picture : fs::directory_iterator(DefaultSkin().str()))
+        fs::copy(picture.path(), skin);
+    const CString strSkin(FileNameToUtf16(skin.native()));
+    ASSERT_NE(Start(), nullptr);
+    const ModalAnswer answer([&](CDialog* pDlg) {
+        if (auto* browser = dynamic_cast<CFolderBrowserDlg*>(pDlg))
+            EXPECT_TRUE(browser->m_tree.SelectPath(strSkin));
+        else
+            Press(pDlg, IDC_BROWSE);
+        Press(pDlg, IDOK);
+    });
+    Command(ID_SETTINGS_TOOL);
+    EXPECT_TRUE(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, 1000));
+    EXPECT_EQ(FileNameFromUtf16(StoredSkinPath().str()), skin.native());
+
+    // The next start finds the folder and every picture in it; quillet-reg shows the byte escaped.
+    m_boxes.boxes.clear();
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->m_strSkinFolder, strSkin);
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    const ProcessResult query = RunProcess(
+        {BinPath("quillet-reg"), "query", "HKLM\\Software\\Quillet\\Settings", "/v", "SkinPath"});
+    EXPECT_NE(
+        query.out.find("    SkinPath    REG_SZ    " + folder.Root().string() + "/Skin-\\xe9\n"), std::string::npos)
+        << query.out;
 }
 
 } // namespace
