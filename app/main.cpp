@@ -17,6 +17,10 @@ constexpr const char* kHelp = "Usage: quillet [--help | --version]\n"
                               "Settings are changed in the settings dialog (the menu's \"Настройки\") or with\n"
                               "quillet-reg; see quillet(1) and quillet-reg(1).\n";
 
+// The display's name stands for %s.
+constexpr const char* kNoDisplay = "quillet: cannot open %s: Quillet needs a graphical session (or, for a picture "
+                                   "of its screen, QUILLET_SNAPSHOT=DIR with QT_QPA_PLATFORM=offscreen)\n";
+
 // A help text that could not be written (a closed pipe, a full disk) is a failure.
 int Print(const char* text)
 {
@@ -28,7 +32,7 @@ int Print(const char* text)
 int main(int argc, char** argv)
 {
     if (argc == 1)
-        return AfxWinMain(argc, argv);
+        return AfxWinMain(argc, argv, kNoDisplay);
     // Answered before the framework starts, so they never open a window.
     const bool help = std::strcmp(argv[1], "--help") == 0;
     const bool version = std::strcmp(argv[1], "--version") == 0;

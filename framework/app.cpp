@@ -5,7 +5,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/hwnd_p.h"
 #include "framework/resources.h"
@@ -135,15 +139,76 @@ void CWinApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE, 0, 0);
 }
 
-void AfxWinInit(int& argc, char** argv)
+namespace {
+
+// What the toolkit says while it starts, held back until it is known to start.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category; // the names of the toolkit's categories live as long as it
+    QString text;
+};
+
+const char* g_pszNoDisplay = nullptr;
+std::vector<HeldMessage> g_held;
+
+// The display the toolkit was to open, for a person.
+std::string DisplayText()
+{
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::string text = display && *display ? std::string("the display '") + display + "'"
+        : wayland && *wayland              ? std::string("the display '") + wayland + "'"
+                                           : std::string("a display (DISPLAY and WAYLAND_DISPLAY are not set)");
+    if (platform && *platform)
+        text += std::string(" (QT_QPA_PLATFORM=") + platform + ")";
+    return text;
+}
+
+[[noreturn]] void NoDisplay()
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, g_pszNoDisplay, DisplayText().c_str());
+    std::fflush(stderr);
+    // The toolkit is half made: nothing of it may run at exit.
+    std::_Exit(1);
+}
+
+// The toolkit aborts when it cannot open the display: the one line instead,
+// and its own lines about it held back.
+void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg)
+        NoDisplay();
+    g_held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+bool AfxWinInit(int& argc, char** argv, const char* pszNoDisplay)
 {
     SetStringTableLookup(AfxFindString);
     if (QCoreApplication::instance())
-        return;
+        return true;
     const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-    if (!hasDisplay && !std::getenv("QT_QPA_PLATFORM"))
+    g_pszNoDisplay = pszNoDisplay;
+    if (!hasDisplay && !std::getenv("QT_QPA_PLATFORM")) {
+        if (pszNoDisplay) {
+            std::fprintf(stderr, pszNoDisplay, DisplayText().c_str());
+            return false;
+        }
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    const QtMessageHandler previous = pszNoDisplay ? qInstallMessageHandler(HoldStartMessages) : nullptr;
     auto* app = new QApplication(argc, argv);
+    if (pszNoDisplay) {
+        qInstallMessageHandler(previous);
+        for (const HeldMessage& m : std::exchange(g_held, {}))
+            qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+    }
     // The main frame's destruction ends the program, not the last window.
     app->setQuitOnLastWindowClosed(false);
     // The toolkit's own words (Yes, No, OK) in the desktop's language, as
@@ -152,11 +217,13 @@ void AfxWinInit(int& argc, char** argv)
     if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+    return true;
 }
 
-int AfxWinMain(int argc, char** argv)
+int AfxWinMain(int argc, char** argv, const char* pszNoDisplay)
 {
-    AfxWinInit(argc, argv);
+    if (!AfxWinInit(argc, argv, pszNoDisplay))
+        return 1;
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;

@@ -48,8 +48,13 @@ private:
 
 CWinApp* AfxGetApp();
 
-// Creates the toolkit's application (the offscreen platform when there is no
-// display) and hands it the command line.
-void AfxWinInit(int& argc, char** argv);
-// The program's entry: AfxWinInit, InitInstance, then the message loop.
-int AfxWinMain(int argc, char** argv);
+// Creates the toolkit's application and hands it the command line. Without
+// pszNoDisplay, there being no display chooses the offscreen platform. With
+// it, a display that cannot be opened, or none at all with no platform
+// chosen, prints pszNoDisplay to standard error, its %s naming the display:
+// then AfxWinInit returns false, or, when the toolkit itself gave up, the
+// process ends with exit code 1.
+bool AfxWinInit(int& argc, char** argv, const char* pszNoDisplay = nullptr);
+// The program's entry: AfxWinInit, InitInstance, then the message loop; 1
+// when there is no display.
+int AfxWinMain(int argc, char** argv, const char* pszNoDisplay = nullptr);

@@ -20,7 +20,8 @@ namespace {
 
 constexpr const char* kUsage = "usage: quillet-skin check DIR [--strict] [--json]\n"
                                "       quillet-skin preview DIR [-o FILE.png] [--size 240x320|480x640|both]\n"
-                               "                            [--show-as DIR]\n";
+                               "                            [--show-as DIR]\n"
+                               "       quillet-skin --help | --version\n";
 
 constexpr const char* kHelp = "Checks a Quillet skin folder, or renders a contact sheet of its five windows.\n"
                               "\n"
@@ -51,7 +52,7 @@ void StartToolkit(int& argc, char** argv)
     AfxWinInit(argc, argv);
 }
 
-int Check(const std::vector<std::string>& args, int& argc, char** argv)
+int Check(const std::vector<std::string>& args)
 {
     std::string folder;
     bool strict = false, json = false;
@@ -67,7 +68,8 @@ int Check(const std::vector<std::string>& args, int& argc, char** argv)
     }
     if (folder.empty())
         return Usage("check needs a skin folder");
-    StartToolkit(argc, argv);
+    // Reading files and decoding pictures needs no toolkit application, and
+    // so no graphical session.
     const SkinReport report = CheckSkin(folder);
     const std::string text = json ? ReportJson(report) : ReportText(report);
     std::fputs(text.c_str(), stdout);
@@ -135,8 +137,12 @@ int main(int argc, char** argv)
         std::fputs(kHelp, stdout);
         return 0;
     }
+    if (command == "--version" && argc == 2) {
+        std::puts("quillet-skin " QUILLET_VERSION);
+        return 0;
+    }
     if (command == "check")
-        return Check(args, argc, argv);
+        return Check(args);
     if (command == "preview")
         return Preview(args, argc, argv);
     return Usage(command.empty() ? "no command given" : "unknown command '" + command + "'");
