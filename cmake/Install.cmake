@@ -3,7 +3,8 @@
 #   bin/quillet -> ../lib/quillet/quillet     the program's folder is the folder of
 #   lib/quillet/quillet                       the resolved executable, so the skin
 #   lib/quillet/Skins/Default/                beside it is found through the link
-#   bin/quillet-reg, bin/quillet-skin
+#   bin/quillet-skin -> ../lib/quillet/quillet-skin, lib/quillet/quillet-skin
+#   bin/quillet-reg
 #   share/applications/quillet.desktop
 #   share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/<size>/apps/quillet.png, scalable/apps/quillet.svg
@@ -26,15 +27,19 @@ set(QUILLET_PROGRAM_DIR lib/quillet)
 set(dist ${PROJECT_SOURCE_DIR}/dist)
 set(dist_out ${PROJECT_BINARY_DIR}/dist)
 
-install(TARGETS quillet RUNTIME DESTINATION ${QUILLET_PROGRAM_DIR})
+# quillet-skin sits beside the program too: it takes the default skin's
+# pictures where a skin lacks them, as the program does.
+install(TARGETS quillet quillet-skin RUNTIME DESTINATION ${QUILLET_PROGRAM_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/Default DESTINATION ${QUILLET_PROGRAM_DIR}/Skins)
-install(TARGETS quillet-reg quillet-skin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quillet-reg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# A relative link, so that the tree works wherever it is unpacked.
-file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${QUILLET_PROGRAM_DIR}/quillet)
+# Relative links, so that the tree works wherever it is unpacked.
 file(MAKE_DIRECTORY ${dist_out})
-file(CREATE_LINK ${link_target} ${dist_out}/quillet SYMBOLIC)
-install(FILES ${dist_out}/quillet DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(program quillet quillet-skin)
+    file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${QUILLET_PROGRAM_DIR}/${program})
+    file(CREATE_LINK ${link_target} ${dist_out}/${program} SYMBOLIC)
+    install(FILES ${dist_out}/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 install(FILES ${dist}/quillet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${dist}/quillet.metainfo.xml.in ${dist_out}/${QUILLET_APPSTREAM_ID}.metainfo.xml @ONLY)

@@ -33,7 +33,7 @@ fail() {
 }
 
 files=(
-    bin/quillet bin/quillet-reg bin/quillet-skin lib/quillet/quillet
+    bin/quillet bin/quillet-reg bin/quillet-skin lib/quillet/quillet lib/quillet/quillet-skin
     lib/quillet/Skins/Default/{1,2,3,4,5}{,_VGA}.png lib/quillet/Skins/Default/QSet.ini
     share/applications/quillet.desktop
     share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/quillet.png
@@ -47,8 +47,10 @@ done
 metainfo=("$prefix"/share/metainfo/*.metainfo.xml)
 [ ${#metainfo[@]} -eq 1 ] && [ -f "${metainfo[0]}" ] || fail "not one metainfo file in share/metainfo"
 # Relative, so that the tree works wherever it is unpacked.
-[ "$(readlink "$prefix/bin/quillet")" = ../lib/quillet/quillet ] ||
-    fail "bin/quillet is not the link ../lib/quillet/quillet"
+for program in quillet quillet-skin; do
+    [ "$(readlink "$prefix/bin/$program")" = "../lib/quillet/$program" ] ||
+        fail "bin/$program is not the link ../lib/quillet/$program"
+done
 
 version=$("$prefix/bin/quillet" --version) || fail "quillet --version failed"
 [[ $version == "quillet "[0-9]* ]] || fail "quillet --version printed '$version'"
@@ -60,6 +62,13 @@ key='HKLM\Software\Quillet\Settings'
 
 "$prefix/bin/quillet-skin" check --strict "$prefix/lib/quillet/Skins/Default" >"$work/skin.out" 2>&1 ||
     fail "quillet-skin does not pass the installed default skin: $(cat "$work/skin.out")"
+# Through its link it finds the default skin that stands in for a missing picture.
+mkdir "$work/half-skin"
+cp "$prefix"/lib/quillet/Skins/Default/* "$work/half-skin/"
+rm "$work/half-skin/3.png"
+"$prefix/bin/quillet-skin" check "$work/half-skin" >"$work/half.out" 2>&1 || true
+grep -qF "shows the default skin's $(cd "$prefix/lib/quillet" && pwd -P)/Skins/Default/3.png instead" "$work/half.out" ||
+    fail "quillet-skin does not name the installed default skin's stand-in: $(cat "$work/half.out")"
 
 # With Pause at 2 the program closes itself; a skin that is not found stops
 # it at a message box instead, which the time limit catches.

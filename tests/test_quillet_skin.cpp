@@ -196,6 +196,9 @@ TEST(QuilletSkin, TextReportNamesFileLineAndWhy)
         << result.out;
     EXPECT_NE(result.out.find(folder + "/4_VGA.png: error: missing: the settings window on a 480x640 screen"),
         std::string::npos);
+    EXPECT_NE(result.out.find("shows the default skin's " + BinPath("Skins/Default/4_VGA.png") + " instead\n"),
+        std::string::npos)
+        << "the picture the program takes instead";
     EXPECT_NE(result.out.find(folder + ": 1 error, 1 warning\n"), std::string::npos);
 }
 

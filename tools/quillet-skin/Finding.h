@@ -24,4 +24,5 @@ struct Finding {
     std::optional<COLORREF> colour;  // the colour the program uses, if any
     std::string imageType;           // the picture type the program uses, if any
     std::vector<std::string> quirks; // the format's quirks that explain a difference
+    std::string standIn;             // the default skin's picture the program takes instead, if any
 };

@@ -30,21 +30,29 @@ Finding CheckPicture(const CString& strPath, const SkinScreen& screen, const Scr
         switch (GetLastError()) {
         case ERROR_FILE_NOT_FOUND:
             f.kind = "picture-missing";
-            f.message = "missing: " + window + " would have no picture";
+            f.message = "missing: ";
             break;
         case ERROR_ACCESS_DENIED:
             f.kind = "picture-unreadable";
-            f.message = "cannot be read: " + window + " would have no picture";
+            f.message = "cannot be read: ";
             break;
         case ERROR_OUTOFMEMORY:
             f.kind = "picture-too-large";
-            f.message = "too large to decode: " + window + " would have no picture";
+            f.message = "too large to decode: ";
             break;
         default:
             f.kind = "picture-not-decodable";
-            f.message = "not a PNG, BMP or JPEG picture: " + window + " would have no picture";
+            f.message = "not a PNG, BMP or JPEG picture: ";
             break;
         }
+        // The program takes the default skin's picture where it can.
+        const CString strStandIn = StandInImagePath(strPath);
+        const HBITMAP hStandIn = strStandIn != strPath ? SHLoadDIBitmap(strStandIn) : nullptr;
+        if (hStandIn)
+            f.standIn = Utf16ToUtf8(strStandIn.str());
+        DeleteObject(hStandIn);
+        f.message += window +
+            (hStandIn ? " shows the default skin's " + f.standIn + " instead" : " would have no picture");
         return f;
     }
     BITMAP bm{};
@@ -87,7 +95,7 @@ int CountPictures(const CString& strSkinFolder, const CString& strImageType)
         for (const SkinScreen& screen : kSkinScreens) {
             std::error_code error;
             count += std::filesystem::is_regular_file(
-                Utf16ToUtf8(SkinImagePath(strSkinFolder, screen.number, strImageType).str()), error);
+                FileNameFromUtf16(SkinImagePath(strSkinFolder, screen.number, strImageType).str()), error);
         }
     }
     return count;

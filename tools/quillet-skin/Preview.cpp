@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 #include "app/QuilletApp.h"
@@ -121,11 +122,13 @@ std::map<int, QImage> RenderScreens(const CString& strShownFolder)
             nScreen = 2;
         } else if (dynamic_cast<CSkinAboutDlg*>(pDlg)) {
             nScreen = 3;
-        } else if (dynamic_cast<CSettingsDlg*>(pDlg)) {
-            // The folder browser opens from here, and is taken in its turn.
-            Command(pDlg, IDC_BROWSE, BN_CLICKED);
-            if (!strShownFolder.IsEmpty())
+        } else if (auto* pSettings = dynamic_cast<CSettingsDlg*>(pDlg)) {
+            // The folder browser opens from here, on the folder shown, and is taken in its turn.
+            if (!strShownFolder.IsEmpty()) {
+                pSettings->m_strSkinFolder = strShownFolder;
                 pDlg->GetDlgItem(IDC_SKIN_FOLDER)->SetWindowText(strShownFolder);
+            }
+            Command(pDlg, IDC_BROWSE, BN_CLICKED);
             nScreen = 4;
         } else if (dynamic_cast<CFolderBrowserDlg*>(pDlg)) {
             nScreen = 5;
@@ -159,8 +162,9 @@ bool RenderPreview(const std::string& folder, const std::string& shownFolder, co
     ::setenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath("config")).constData(), 1);
     ::setenv("QUILLET_DEVICE_LOG", QFile::encodeName(scratch.filePath("device.log")).constData(), 1);
     ::unsetenv("QUILLET_SNAPSHOT");
-    const QString absolute = QDir(QString::fromStdString(folder)).absolutePath();
-    if (!WriteSkinPathSetting(absolute.toStdU16String().c_str())) {
+    // The folder's own bytes: a name that is not UTF-8 still finds its pictures.
+    const std::u16string absolute = FileNameToUtf16(std::filesystem::absolute(folder).lexically_normal().string());
+    if (!WriteSkinPathSetting(absolute.c_str())) {
         error = "cannot write the example settings";
         return false;
     }

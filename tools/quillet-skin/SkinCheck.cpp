@@ -105,12 +105,12 @@ SkinReport CheckSkin(const std::string& folder)
         return report;
     }
 
-    const CString strFolder(Utf8ToUtf16(folder));
+    const CString strFolder(FileNameToUtf16(folder));
     const fs::path colourPath = fs::path(folder) / Utf16ToUtf8(SKIN_COLOUR_FILE);
     const std::optional<Finding> fileFinding = CheckColourFileItself(colourPath);
     if (fileFinding)
         report.findings.push_back(*fileFinding);
-    const CString strText = ReadSkinTextFile(CString(Utf8ToUtf16(colourPath.string())));
+    const CString strText = ReadSkinTextFile(CString(FileNameToUtf16(colourPath.string())));
     ColourFileReading reading = CheckColourEntries(colourPath.string(), strText, fileFinding.has_value());
     report.findings.insert(report.findings.end(), reading.findings.begin(), reading.findings.end());
 
@@ -168,6 +168,8 @@ std::string ReportJson(const SkinReport& report)
             o.insert("colour", QString::fromStdString(ColourHex(*f.colour)));
         if (!f.imageType.empty())
             o.insert("imageType", QString::fromStdString(f.imageType));
+        if (!f.standIn.empty())
+            o.insert("standIn", QString::fromStdString(f.standIn));
         if (!f.quirks.empty()) {
             QJsonArray quirks;
             for (const std::string& q : f.quirks)
