@@ -1,13 +1,11 @@
 #include "framework/app.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdlib>
 
 #include "framework/hwnd_p.h"
+#include "framework/language.h"
 #include "framework/resources.h"
 #include "platform/module.h"
 
@@ -146,12 +144,7 @@ void AfxWinInit(int& argc, char** argv)
     auto* app = new QApplication(argc, argv);
     // The main frame's destruction ends the program, not the last window.
     app->setQuitOnLastWindowClosed(false);
-    // The toolkit's own words (Yes, No, OK) in the desktop's language, as
-    // every other program shows them; English where no translation is installed.
-    auto* translator = new QTranslator(app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    AfxSetLanguage();
 }
 
 int AfxWinMain(int argc, char** argv)

@@ -4,6 +4,7 @@
 #include "platform/debug.h"
 #include "platform/error.h"
 #include "platform/module.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& 
     return strPath;
 }
 
-HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
+HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, UINT nIDCaption)
 {
     HBITMAP hBitmap = SHLoadDIBitmap(strPath);
     const DWORD dwError = GetLastError();
@@ -54,7 +55,12 @@ HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
             u"Quillet: cannot load the picture %s: %s\n", static_cast<LPCWSTR>(strPath), WhyNotLoaded(dwError));
         OutputDebugStringW(strWhy);
     }
-    if (!hBitmap && pOwner)
-        pOwner->MessageBox(u"Can't load the picture", lpszCaption, MB_OK);
+    if (!hBitmap && pOwner) {
+        CString strText;
+        CString strCaption;
+        strText.LoadString(IDS_CANT_LOAD_PICTURE);
+        strCaption.LoadString(nIDCaption);
+        pOwner->MessageBox(strText, strCaption, MB_OK);
+    }
     return hBitmap;
 }

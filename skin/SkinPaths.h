@@ -15,5 +15,5 @@ CString ProgramFolder();
 CString SkinImagePath(const CString& strSkinFolder, int nScreen, const CString& strImageExt);
 
 // Decodes the picture; on failure shows "Can't load the picture" with the
-// caption, owned by the window, and returns null.
-HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption);
+// caption (a string id), owned by the window, and returns null.
+HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, UINT nIDCaption);
