@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <clocale>
 #include <cstdlib>
 
 #include "framework/hwnd_p.h"
@@ -144,6 +145,9 @@ void AfxWinInit(int& argc, char** argv)
     auto* app = new QApplication(argc, argv);
     // The main frame's destruction ends the program, not the last window.
     app->setQuitOnLastWindowClosed(false);
+    // The toolkit takes the user's locale for the C library too, and with it
+    // a decimal comma in many languages; the platform's figures use a point.
+    std::setlocale(LC_NUMERIC, "C");
     AfxSetLanguage();
 }
 

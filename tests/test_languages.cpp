@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -332,5 +333,22 @@ INSTANTIATE_TEST_SUITE_P(Variables, StartLanguage,
         Environment{"LanguageListFirstWithACatalog", {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "de:ru"}}, true},
         Environment{"LanguageBeforeLcAll", {{"LC_ALL", "ru_RU.UTF-8"}, {"LANGUAGE", "en"}}, false}),
     [](const testing::TestParamInfo<Environment>& info) { return std::string(info.param.name); });
+
+// The toolkit hands the user's locale to the C library, whose Russian
+// numbers have a decimal comma; the read-outs keep their point. Needs a
+// Russian locale, made here when the machine has the means.
+TEST(StartNumbers, RussianLocaleKeepsTheDecimalPoint)
+{
+    QTemporaryDir locales;
+    QProcess make;
+    make.start(QStringLiteral("localedef"),
+        {QStringLiteral("-i"), QStringLiteral("ru_RU"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+            locales.filePath(QStringLiteral("ru_RU.UTF-8"))});
+    if (!make.waitForFinished(60000) || make.exitStatus() != QProcess::NormalExit || make.exitCode() != 0)
+        GTEST_SKIP() << "no Russian locale can be made here";
+    const QStringList lines = Probe({{"LOCPATH", locales.path()}, {"LC_ALL", QStringLiteral("ru_RU.UTF-8")}});
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[2].toStdString(), "4096.50");
+}
 
 } // namespace
