@@ -1,6 +1,6 @@
-// The language of every text a person sees: one translation catalog of the
-// program's (res/translations/quillet_*.ts, built in), and the toolkit's own
-// for the same language.
+// The language of every text a person sees: one of the program's translation
+// catalogs (built in, as ":/i18n/quillet_LL.qm"), and the toolkit's own for
+// the same language.
 #pragma once
 
 #include <string>
