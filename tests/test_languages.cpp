@@ -5,6 +5,7 @@
 // its English letter; and a start chooses its language, and the toolkit's,
 // from the environment as the toolkit reads it.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QProcess>
@@ -146,17 +147,18 @@ INSTANTIATE_TEST_SUITE_P(Spec, StringTable, testing::ValuesIn(kSpecStrings),
     [](const testing::TestParamInfo<SpecString>& info) { return std::string(info.param.name); });
 
 // Texts every walk must meet: in English (whatever the locale without a
-// catalog), and as the program was first written, in Russian.
+// catalog), and as the program was first written, in Russian; with a name
+// screen readers give a button.
 const char16_t* const kEnglishWindowTexts[] = {u"Quillet", u"&Menu", u"&Settings", u"&About Quillet...", u"E&xit",
     u"Close", u"Charging...", u"Do you really want to restart the computer?", u"Memory", u"Processes",
     u"Do you want to end the process 'alpha'?", u"Can't load the picture", u"Quillet: Error", u"About Quillet",
     u"Version 1.8", u"Author: the team", u"Settings", u"Delay:  15 s", u"Ask before restarting", u"Choose a folder",
-    u"Error"};
+    u"Error", u"Restart"};
 const char16_t* const kSpecWindowTexts[] = {u"Quillet", u"&Меню", u"Настройки", u"О программе...", u"&Закрыть",
     u"Подзарядка...", u"Вы действительно хотите сделать Софт-Ресет?", u"Speicher Dialog", u"Процессы",
     u"Вы хотите \"убить\" процесс 'alpha'?", u"Can't load the picture", u"Quillet: Error", u"About Quillet",
     u"Quillet ", u"Версия 1.8", u"© 2026 Quillet", u"Автор: команда", u"Settings", u"Задержка:  15 сек.",
-    u"Предупреждать перед СР", u"PPC_Tree", u"Error"};
+    u"Предупреждать перед СР", u"PPC_Tree", u"Error", u"Перезагрузка"};
 
 struct Walk {
     const char* name;
@@ -166,12 +168,14 @@ struct Walk {
 };
 
 // Everything a window says: its title and, for each control, the
-// framework's window text, a level bar's text, a button's text and tip, a
-// menu's items and a list's column headers.
+// framework's window text, a level bar's text, a button's text and tip,
+// what screen readers hear of it, a menu's items and a list's column headers.
 void AddTexts(QWidget* window, QStringList& texts)
 {
     texts << window->windowTitle();
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w))
+            texts << a->text(QAccessible::Name) << a->text(QAccessible::Description);
         if (HWND h = AfxHandleOf(w)) {
             texts << QString::fromStdU16String(h->text);
             if (auto* pBar = dynamic_cast<CLevelBar*>(h->pWnd))
