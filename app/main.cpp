@@ -14,7 +14,7 @@ constexpr const char* kHelp = "Usage: quillet [--help | --version]\n"
                               "  --help     print this help and exit\n"
                               "  --version  print the version and exit\n"
                               "\n"
-                              "Settings are changed in the settings dialog (the menu's \"Настройки\") or with\n"
+                              "Settings are changed in the settings dialog (Menu > Settings) or with\n"
                               "quillet-reg; see quillet(1) and quillet-reg(1).\n";
 
 // The display's name stands for %s.

@@ -65,7 +65,7 @@ BOOL CFolderBrowserDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     AfxRegisterSnapshot(this, kBrowserScreen);
-    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kBrowserScreen, m_strImageExt), u"Error");
+    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kBrowserScreen, m_strImageExt), IDS_ERROR);
     SetupImageButtons({&m_btnOK, &m_btnCancel}, m_hBackground);
     m_btnOK.SetAccessibleName(IDS_NAME_OK);
     m_btnCancel.SetAccessibleName(IDS_NAME_CANCEL);

@@ -1,10 +1,8 @@
 #include "framework/app.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "framework/hwnd_p.h"
+#include "framework/language.h"
 #include "framework/resources.h"
 #include "platform/module.h"
 
@@ -211,12 +210,10 @@ bool AfxWinInit(int& argc, char** argv, const char* pszNoDisplay)
     }
     // The main frame's destruction ends the program, not the last window.
     app->setQuitOnLastWindowClosed(false);
-    // The toolkit's own words (Yes, No, OK) in the desktop's language, as
-    // every other program shows them; English where no translation is installed.
-    auto* translator = new QTranslator(app);
-    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    // The toolkit takes the user's locale for the C library too, and with it
+    // a decimal comma in many languages; the platform's figures use a point.
+    std::setlocale(LC_NUMERIC, "C");
+    AfxSetLanguage();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "framework/commandbar_p.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QToolButton>
 
 #include "framework/hwnd_p.h"
+#include "framework/language.h"
 #include "platform/metrics.h"
 
 namespace {
@@ -25,9 +27,9 @@ int Unit()
     return IsVgaScreen() ? 2 : 1;
 }
 
-QString Text(LPCWSTR text)
+QString MenuText(LPCWSTR text)
 {
-    return QString::fromUtf16(text ? text : u"");
+    return QString::fromStdU16String(AfxTranslate(AFX_CONTEXT_MENU, text));
 }
 
 void SendCommand(HWND hTarget, UINT nID, WORD wCode)
@@ -101,7 +103,7 @@ void AfxCommandBar::AddMenu(const AFX_MENU* pMenu)
             auto* button = new AfxBarButton(this);
             // Set on each: a desktop's own tool button and menu fonts would win over the bar's.
             button->setFont(font());
-            button->setText(Text(item.lpszText));
+            button->setText(MenuText(item.lpszText));
             button->setPopupMode(QToolButton::InstantPopup);
             menu = new QMenu(button);
             menu->setFont(font());
@@ -115,7 +117,7 @@ void AfxCommandBar::AddMenu(const AFX_MENU* pMenu)
             menu->addSeparator();
         } else if (menu) {
             const UINT nID = item.nID;
-            menu->addAction(Text(item.lpszText), [this, nID] { SendCommand(m_hTarget, nID, 0); });
+            menu->addAction(MenuText(item.lpszText), [this, nID] { SendCommand(m_hTarget, nID, 0); });
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "framework/commandbar_p.h"
 #include "framework/dlgunits.h"
 #include "framework/hwnd_p.h"
+#include "framework/language.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ public:
     {
         if (bOkBar) {
             auto* bar = new AfxCommandBar(this, &m_hwnd);
-            bar->AddTextButton(QStringLiteral("OK"), IDOK);
+            bar->AddTextButton(QCoreApplication::translate("AfxDialog", "OK"), IDOK);
             bar->setGeometry(0, client.bottom, client.right, bar->height());
             m_nOkBarHeight = bar->height();
         }
@@ -116,9 +118,10 @@ BOOL CDialog::CreateFromTemplate()
     const AFX_DLGTEMPLATE* pTemplate = m_pTemplate ? m_pTemplate : AfxFindDialogTemplate(m_nIDTemplate);
     if (!pTemplate)
         return FALSE;
+    const std::u16string title = AfxTranslate(AFX_CONTEXT_DIALOG, pTemplate->lpszTitle);
     HWND h = AfxCreateWindowHandle(AFX_WNDCLASS_DIALOG, m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
-        pTemplate->dwStyle, pTemplate->dwExStyle, 0, pTemplate->lpszTitle);
-    h->widget->setWindowTitle(QString::fromUtf16(pTemplate->lpszTitle ? pTemplate->lpszTitle : u""));
+        pTemplate->dwStyle, pTemplate->dwExStyle, 0, title.c_str());
+    h->widget->setWindowTitle(QString::fromStdU16String(title));
     static_cast<AfxDialog*>(h->window)->Layout(
         AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy), pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN);
     h->pWnd = this;

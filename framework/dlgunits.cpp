@@ -1,6 +1,7 @@
 #include "framework/dlgunits.h"
 
 #include "framework/hwnd_p.h"
+#include "framework/language.h"
 #include "platform/metrics.h"
 
 namespace {
@@ -42,8 +43,9 @@ void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
         return;
     for (size_t i = 0; i < pTemplate->nItems; ++i) {
         const AFX_DLGITEM& item = pTemplate->pItems[i];
+        const std::u16string text = AfxTranslate(AFX_CONTEXT_DIALOG, item.lpszText);
         HWND h = AfxCreateWindowHandle(
-            item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, item.lpszText);
+            item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, text.c_str());
         const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
         h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
         h->widget->setVisible(item.dwStyle & WS_VISIBLE);

@@ -73,13 +73,15 @@ AFX_MESSAGEBOX_HOOK AfxSetMessageBoxHook(AFX_MESSAGEBOX_HOOK hook)
 
 int AfxShowMessageBox(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
 {
+    // Without a caption of its own, a box says what the platform's says.
+    const QString caption = lpszCaption ? QString::fromUtf16(lpszCaption)
+                                        : QCoreApplication::translate("AfxMessageBox", "Error");
     if (Hook())
-        return Hook()(
-            AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(lpszCaption ? lpszCaption : u"Error"), nType});
+        return Hook()(AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(caption.toStdU16String()), nType});
 
     QWidget* owner = AfxWidget(hWndOwner);
-    QMessageBox box(IconOf(nType), QString::fromUtf16(lpszCaption ? lpszCaption : u"Error"),
-        QString::fromUtf16(lpszText ? lpszText : u""), QMessageBox::NoButton, owner ? owner->window() : nullptr);
+    QMessageBox box(IconOf(nType), caption, QString::fromUtf16(lpszText ? lpszText : u""), QMessageBox::NoButton,
+        owner ? owner->window() : nullptr);
     if (nType & MB_TOPMOST)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     struct Answer {

@@ -1,5 +1,7 @@
 // Resources of the program (dialog templates, menus, accelerators, strings),
 // held as C++ data by the program's res/ folder and looked up by id here.
+// Their texts are in English and are shown in the user's language: see
+// framework/language.h.
 #pragma once
 
 #include <cstddef>
@@ -79,10 +81,22 @@ constexpr UINT AFX_IDS_SCCLOSE = 0xEF06;
 // Defined by the program (res/).
 extern const AFX_RESOURCES afxResources;
 
+// Marks a text of the resource tables for the translation catalogs: lupdate
+// reads AFX_TEXT as the toolkit's QT_TRANSLATE_NOOP. The context is the one
+// of its kind below, written out (lupdate does not expand macros); the
+// framework looks the text up in that context when it shows it.
+#define AFX_TEXT(context, text) u"" text
+inline constexpr char AFX_CONTEXT_DIALOG[] = "Dialog"; // titles and control texts of templates
+inline constexpr char AFX_CONTEXT_MENU[] = "Menu";
+inline constexpr char AFX_CONTEXT_STRING[] = "String";
+
 const AFX_DLGTEMPLATE* AfxFindDialogTemplate(UINT nID);
 const AFX_MENU* AfxFindMenu(UINT nID);
 const AFX_ACCELTABLE* AfxFindAccelerators(UINT nID);
+// The string in the chosen language, resident until the language changes.
 LPCWSTR AfxFindString(UINT nID);
+// Puts the string table into the chosen language; AfxSetLanguage calls it.
+void AfxTranslateStringTable();
 
 // Virtual-key codes used by accelerators.
 constexpr WORD VK_BACK = 0x08;

@@ -17,8 +17,7 @@ constexpr int kMemoryScreen = 2;
 // Storage cards are temporary folders to the platform.
 constexpr DWORD kVolumeAttributes = FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_DIRECTORY;
 
-constexpr READOUT_FORMATS kFormats{
-    u"Free:  %0.1lf MB", u"Total:  %0.1lf MB", u"Used:  %0.1lf MB", u"%0.1lf  /  %0.1lf MB"};
+constexpr READOUT_FORMATS kFormats{IDS_VOLUME_FREE, IDS_VOLUME_TOTAL, IDS_VOLUME_USED, IDS_VOLUME_FREE_OF_TOTAL};
 
 constexpr WCHAR kNoVolume[] = u"-------";
 
@@ -70,7 +69,7 @@ BOOL CMemoryDlg::OnInitDialog()
     for (CLevelBar* pBar : {&m_barVolume1, &m_barVolume2, &m_barVolume3})
         pBar->ShowWindow(SW_SHOWNORMAL);
     m_hBackground = LoadSkinImage(
-        this, SkinImagePath(m_strSkinFolder, kMemoryScreen, m_strImageExt), u"Quillet: Error");
+        this, SkinImagePath(m_strSkinFolder, kMemoryScreen, m_strImageExt), IDS_QUILLET_ERROR);
     CreateSkinFont(m_font, IsVgaScreen() ? 40 : 20);
 
     SetupImageButtons({&m_btnVolumeIcon1, &m_btnVolumeIcon3, &m_btnVolumeIcon2, &m_btnVolumeText1, &m_btnVolumeText3,

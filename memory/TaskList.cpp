@@ -5,8 +5,8 @@
 
 #include "framework/listview.h"
 #include "memory/MemoryDlg.h"
-#include "platform/codepage.h"
 #include "platform/error.h"
+#include "platform/module.h"
 #include "platform/synch.h"
 #include "platform/text.h"
 #include "platform/toolhelp.h"
@@ -14,9 +14,6 @@
 #include "res/resource.h"
 
 namespace {
-
-// "Процессы" in code page 1251.
-constexpr char kProcessesHeader[] = "\xCF\xF0\xEE\xF6\xE5\xF1\xF1\xFB";
 
 constexpr UINT kTaskIcon = 171;
 constexpr int kNameLength = 256;
@@ -50,7 +47,7 @@ void CMemoryDlg::CreateTaskIcons()
 void CMemoryDlg::SetupTaskList()
 {
     WCHAR szHeader[kNameLength] = {};
-    MultiByteToWideChar(CP_ACP, 0, kProcessesHeader, -1, szHeader, kNameLength);
+    LoadStringW(AfxGetInstanceHandle(), IDS_PROCESSES, szHeader, kNameLength);
     WCHAR szEmpty[1] = {};
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;

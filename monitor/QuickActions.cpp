@@ -4,15 +4,11 @@
 #include "monitor/QuilletView.h"
 #include "monitor/ReadoutText.h"
 #include "platform/device.h"
+#include "res/resource.h"
 #include "settings/SettingsDlg.h"
 #include "skin/SkinAboutDlg.h"
 
 namespace {
-
-// "Вы действительно хотите сделать Софт-Ресет?" in code page 1251.
-constexpr char kSoftResetPrompt[] = "\xC2\xFB \xE4\xE5\xE9\xF1\xF2\xE2\xE8\xF2\xE5\xEB\xFC\xED\xEE "
-                                    "\xF5\xEE\xF2\xE8\xF2\xE5 \xF1\xE4\xE5\xEB\xE0\xF2\xFC "
-                                    "\xD1\xEE\xF4\xF2-\xD0\xE5\xF1\xE5\xF2?";
 
 constexpr UINT kDeclinedResetDelayMs = 2000;
 
@@ -66,7 +62,8 @@ void CQuilletView::OnBacklight()
 
 void CQuilletView::OnSoftReset()
 {
-    const CString strPrompt(kSoftResetPrompt);
+    CString strPrompt;
+    strPrompt.LoadString(IDS_SOFT_RESET_PROMPT);
     KillTimer(AUTO_CLOSE_TIMER);
     if (m_bSoftResetWarning && MessageBox(strPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         SetTimer(AUTO_CLOSE_TIMER, kDeclinedResetDelayMs, nullptr);

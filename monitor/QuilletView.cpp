@@ -91,7 +91,7 @@ void CQuilletView::OnInitialUpdate()
 
     // The buttons keep drawing the old picture until they get the new one.
     const HBITMAP hOld = m_hBackground;
-    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, 1, m_strImageExt), u"Error");
+    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, 1, m_strImageExt), IDS_ERROR);
 
     m_arrFigures.RemoveAll();
     const HFONT hOldFont = m_font.Detach();

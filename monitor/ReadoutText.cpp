@@ -11,19 +11,24 @@ CString ReadoutText(const READOUT_FORMATS& formats, int nMode, ULONGLONG nFree, 
     const double dFree = double(nFree) * kBytesPerMegabyte;
     const double dTotal = double(nTotal) * kBytesPerMegabyte;
     const double dUsed = double(LONGLONG(nTotal) - LONGLONG(nFree)) * kBytesPerMegabyte;
+    CString strFormat;
     CString strText;
     switch (nMode) {
     case 0:
-        strText.Format(formats.lpszFree, dFree);
+        strFormat.LoadString(formats.nIDFree);
+        strText.Format(strFormat, dFree);
         break;
     case 1:
-        strText.Format(formats.lpszTotal, dTotal);
+        strFormat.LoadString(formats.nIDTotal);
+        strText.Format(strFormat, dTotal);
         break;
     case 2:
-        strText.Format(formats.lpszUsed, dUsed);
+        strFormat.LoadString(formats.nIDUsed);
+        strText.Format(strFormat, dUsed);
         break;
     case 3:
-        strText.Format(formats.lpszFreeOfTotal, dFree, dTotal);
+        strFormat.LoadString(formats.nIDFreeOfTotal);
+        strText.Format(strFormat, dFree, dTotal);
         break;
     default:
         break;

@@ -4,13 +4,13 @@
 
 #include "framework/wnd.h"
 
-// The four formats, each with its own precision: free, total and used take
-// one value, free over total two.
+// The string ids of the four formats, each with its own precision: free,
+// total and used take one value, free over total two.
 struct READOUT_FORMATS {
-    LPCWSTR lpszFree;
-    LPCWSTR lpszTotal;
-    LPCWSTR lpszUsed;
-    LPCWSTR lpszFreeOfTotal;
+    UINT nIDFree;
+    UINT nIDTotal;
+    UINT nIDUsed;
+    UINT nIDFreeOfTotal;
 };
 
 // The text of mode 0 to 3; empty for any other mode.

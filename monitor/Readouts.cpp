@@ -5,14 +5,11 @@
 #include "monitor/QuilletView.h"
 #include "monitor/ReadoutText.h"
 #include "platform/power.h"
+#include "res/resource.h"
 
 namespace {
 
-// "Подзарядка..." in code page 1251.
-constexpr char kChargingText[] = "\xCF\xEE\xE4\xE7\xE0\xF0\xFF\xE4\xEA\xE0...";
-
-constexpr READOUT_FORMATS kFormats{
-    u"Free:  %0.2lf MB", u"Total:  %0.2lf MB", u"Used:  %0.2lf MB", u"%0.2lf  /  %0.2lf MB"};
+constexpr READOUT_FORMATS kFormats{IDS_MEMORY_FREE, IDS_MEMORY_TOTAL, IDS_MEMORY_USED, IDS_MEMORY_FREE_OF_TOTAL};
 
 } // namespace
 
@@ -20,7 +17,11 @@ BOOL CQuilletView::ReadBattery()
 {
     SYSTEM_POWER_STATUS_EX status{};
     if (!GetSystemPowerStatusEx(&status, TRUE)) {
-        MessageBox(u"No battery status", u"Error", MB_OK | MB_TOPMOST);
+        CString strText;
+        CString strCaption;
+        strText.LoadString(IDS_NO_BATTERY_STATUS);
+        strCaption.LoadString(IDS_ERROR);
+        MessageBox(strText, strCaption, MB_OK | MB_TOPMOST);
         return FALSE;
     }
     m_nBatteryFlag = status.BatteryFlag;
@@ -32,9 +33,11 @@ BOOL CQuilletView::ReadBattery()
 CString CQuilletView::BatteryPercentText() const
 {
     // 255 means the platform doesn't know; desktops without a battery report it too.
-    if (m_nBatteryPercent < 0 || m_nBatteryPercent > 100)
-        return CString(m_nBatteryFlag == BATTERY_FLAG_NO_BATTERY ? u"No battery" : u"Unknown");
     CString strText;
+    if (m_nBatteryPercent < 0 || m_nBatteryPercent > 100) {
+        strText.LoadString(m_nBatteryFlag == BATTERY_FLAG_NO_BATTERY ? IDS_NO_BATTERY : IDS_UNKNOWN_LEVEL);
+        return strText;
+    }
     strText.Format(u"%d%s", m_nBatteryPercent, u"%");
     return strText;
 }
@@ -58,7 +61,10 @@ void CQuilletView::UpdateBars()
         break;
     }
     m_barBattery.SetColors(m_clrBarBack, clrFill, m_clrBarText, 1);
-    m_barBattery.SetText(m_nBatteryFlag == BATTERY_FLAG_CHARGING ? CString(kChargingText) : CString(), 1);
+    CString strCharging;
+    if (m_nBatteryFlag == BATTERY_FLAG_CHARGING)
+        strCharging.LoadString(IDS_CHARGING);
+    m_barBattery.SetText(strCharging, 1);
     m_barBattery.SendMessage(PBM_SETPOS, WPARAM(m_nBatteryPercent), 0);
 
     m_barBackup.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));

@@ -95,8 +95,32 @@ constexpr unsigned IDS_NAME_NO_VOLUME = 320;
 constexpr unsigned IDS_NAME_PROGRAM = 321;
 constexpr unsigned IDS_DESC_NEXT_FIGURE = 330;
 
+// Error captions and messages, the read-outs' words and formats (two
+// decimals on the monitor screen, one in the memory dialog), and the labels
+// and questions the windows set themselves.
+constexpr unsigned IDS_ERROR = 61300;
+constexpr unsigned IDS_QUILLET_ERROR = 61301;
+constexpr unsigned IDS_CANT_LOAD_PICTURE = 61302;
+constexpr unsigned IDS_NO_BATTERY_STATUS = 61303;
+constexpr unsigned IDS_NO_BATTERY = 61304;
+constexpr unsigned IDS_UNKNOWN_LEVEL = 61305;
+constexpr unsigned IDS_CHARGING = 61306;
+constexpr unsigned IDS_MEMORY_FREE = 61310;
+constexpr unsigned IDS_MEMORY_TOTAL = 61311;
+constexpr unsigned IDS_MEMORY_USED = 61312;
+constexpr unsigned IDS_MEMORY_FREE_OF_TOTAL = 61313;
+constexpr unsigned IDS_VOLUME_FREE = 61314;
+constexpr unsigned IDS_VOLUME_TOTAL = 61315;
+constexpr unsigned IDS_VOLUME_USED = 61316;
+constexpr unsigned IDS_VOLUME_FREE_OF_TOTAL = 61317;
+constexpr unsigned IDS_SOFT_RESET_PROMPT = 61320;
+constexpr unsigned IDS_PROCESSES = 61321;
+constexpr unsigned IDS_DELAY_PREFIX = 61322;
+constexpr unsigned IDS_DELAY_SUFFIX = 61323;
+constexpr unsigned IDS_WARNING_LABEL = 61324;
+constexpr unsigned IDS_CREDIT_LINE = 61325;
+
 // Messages about the skin folder: a picture it cannot give, a typed folder refused.
-constexpr unsigned IDS_PICTURE_NOT_LOADED = 61220;
 constexpr unsigned IDS_PICTURE_STAND_IN = 61221;
 constexpr unsigned IDS_SKIN_FOLDER_EMPTY = 61222;
 constexpr unsigned IDS_SKIN_FOLDER_RELATIVE = 61223;

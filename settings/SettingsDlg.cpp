@@ -14,11 +14,6 @@
 
 namespace {
 
-// "Задержка:  ", " сек." and "Предупреждать перед СР" in code page 1251.
-constexpr char kDelayPrefix[] = "\xC7\xE0\xE4\xE5\xF0\xE6\xEA\xE0:  ";
-constexpr char kDelaySuffix[] = " \xF1\xE5\xEA.";
-constexpr char kWarningLabel[] = "\xCF\xF0\xE5\xE4\xF3\xEF\xF0\xE5\xE6\xE4\xE0\xF2\xFC \xEF\xE5\xF0\xE5\xE4 \xD1\xD0";
-
 constexpr int kSettingsScreen = 4;
 constexpr int kShortestDelay = 2;
 constexpr int kLongestDelay = 15;
@@ -67,7 +62,7 @@ BOOL CSettingsDlg::OnInitDialog()
     AfxRegisterSnapshot(this, kSettingsScreen);
     m_editSkinFolder.SetWindowText(m_strSkinFolder);
     m_hBackground = LoadSkinImage(
-        this, SkinImagePath(m_strSkinFolder, kSettingsScreen, m_strImageExt), u"Quillet: Error");
+        this, SkinImagePath(m_strSkinFolder, kSettingsScreen, m_strImageExt), IDS_QUILLET_ERROR);
 
     const bool bVga = IsVgaScreen();
     CreateSkinFont(m_fontSmall, bVga ? 32 : 16);
@@ -77,7 +72,9 @@ BOOL CSettingsDlg::OnInitDialog()
         m_hBackground);
     for (CImageButton* pButton : {&m_btnDelay, &m_btnWarning})
         SetupTextButton(*pButton, m_clrMainText, 0, 0, m_fontSmall);
-    m_btnWarning.SetWindowText(CString(kWarningLabel));
+    CString strWarning;
+    strWarning.LoadString(IDS_WARNING_LABEL);
+    m_btnWarning.SetWindowText(strWarning);
     m_btnWarning.SetLabelFor(GetDlgItem(IDC_WARNING_CHECK));
     const struct {
         CWnd* pControl;
@@ -97,8 +94,8 @@ BOOL CSettingsDlg::OnInitDialog()
     GetClientRect(&rc);
     PlaceOkCancel(m_btnOK, m_btnCancel, rc);
 
-    m_strDelayPrefix = CString(kDelayPrefix);
-    m_strDelaySuffix = CString(kDelaySuffix);
+    m_strDelayPrefix.LoadString(IDS_DELAY_PREFIX);
+    m_strDelaySuffix.LoadString(IDS_DELAY_SUFFIX);
     ShowDelay(m_nDelay);
     m_nWarningCheck = m_bSoftResetWarning;
     UpdateData(FALSE);

@@ -7,9 +7,6 @@
 
 namespace {
 
-// "Автор: команда" in code page 1251: 14 characters.
-constexpr char kCreditLine[] = "\xC0\xE2\xF2\xEE\xF0: \xEA\xEE\xEC\xE0\xED\xE4\xE0";
-
 constexpr int kAboutScreen = 3;
 
 } // namespace
@@ -44,7 +41,7 @@ BOOL CSkinAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     AfxRegisterSnapshot(this, kAboutScreen);
-    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kAboutScreen, m_strImageExt), u"Quillet: Error");
+    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kAboutScreen, m_strImageExt), IDS_QUILLET_ERROR);
 
     const bool bVga = IsVgaScreen();
     CreateSkinFont(m_fontLarge, bVga ? 48 : 24);
@@ -56,7 +53,9 @@ BOOL CSkinAboutDlg::OnInitDialog()
     for (CImageButton* pButton : {&m_btnNotice, &m_btnCredit})
         SetupTextButton(*pButton, m_clrText, 0, 0, m_fontSmall);
 
-    m_btnCredit.SetWindowText(CString(kCreditLine));
+    CString strCredit;
+    strCredit.LoadString(IDS_CREDIT_LINE);
+    m_btnCredit.SetWindowText(strCredit);
     m_btnIcon.SetAccessibleName(IDS_NAME_PROGRAM);
     return TRUE;
 }

@@ -79,7 +79,7 @@ CString StandInImagePath(const CString& strPath)
     return strFolder + Separator() + CString(std::move(name)) + strImageExt;
 }
 
-HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
+HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, UINT nIDCaption)
 {
     if (HBITMAP hBitmap = SHLoadDIBitmap(strPath))
         return hBitmap;
@@ -94,7 +94,7 @@ HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
     if (!pOwner || (hStandIn && g_bStandInTold))
         return hStandIn;
     CString strMessage;
-    strMessage.LoadString(IDS_PICTURE_NOT_LOADED);
+    strMessage.LoadString(IDS_CANT_LOAD_PICTURE);
     if (hStandIn) {
         g_bStandInTold = true;
         const std::u16string& path = strPath.str();
@@ -105,7 +105,9 @@ HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption)
             static_cast<LPCWSTR>(CString(path.substr(nCut + 1))));
         strMessage += u"\n" + strWhere;
     }
-    pOwner->MessageBox(strMessage, lpszCaption, MB_OK);
+    CString strCaption;
+    strCaption.LoadString(nIDCaption);
+    pOwner->MessageBox(strMessage, strCaption, MB_OK);
     return hStandIn;
 }
 

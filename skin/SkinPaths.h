@@ -24,9 +24,9 @@ CString StandInImagePath(const CString& strPath);
 // Decodes the picture. One that cannot be used is taken from the default
 // skin instead; the first time in a start, a box owned by the window says
 // "Can't load the picture", which folder and file, and that the default
-// skin's picture stands in. When the default skin cannot give it either, the
+// skin's picture stands in (the caption is a string id). When the default skin cannot give it either, the
 // box says "Can't load the picture" alone, every time, and the result is null.
-HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, LPCWSTR lpszCaption);
+HBITMAP LoadSkinImage(CWnd* pOwner, const CString& strPath, UINT nIDCaption);
 
 // A new start of the program: the next stand-in is told again.
 void ResetSkinStandInNotice();

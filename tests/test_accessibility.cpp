@@ -12,6 +12,7 @@
 
 #include "browser/FolderBrowserDlg.h"
 #include "framework/checkbox.h"
+#include "framework/language.h"
 #include "memory/MemoryDlg.h"
 #include "monitor_fixture.h"
 #include "res/resource.h"
@@ -56,8 +57,12 @@ private:
 
 enum class Window { Main, Memory, Settings, Browser, About };
 
+// The names as the sources give them, in English.
 class Accessibility : public MonitorFixture {
 protected:
+    Accessibility() { AfxSetLanguage("en_US"); }
+    ~Accessibility() override { AfxSetLanguage("ru_RU"); }
+
     std::unique_ptr<CDialog> NewDialog(Window window)
     {
         const CString skin(m_tree.Path("skin").toStdU16String());

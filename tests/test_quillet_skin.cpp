@@ -268,3 +268,42 @@ TEST(QuilletSkin, PreviewHoldsEveryScreenInItsCell)
     }
     EXPECT_EQ(cell, std::size(kPictures)) << result.out;
 }
+
+// A translator sees their own texts: the preview speaks the locale it runs
+// in, so each window with words differs between English and Russian.
+TEST(QuilletSkin, PreviewSpeaksTheLocaleItRunsIn)
+{
+    Skin skin;
+    QTemporaryDir out, config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        unsetenv(name);
+    const char* const locales[] = {"en_US.UTF-8", "ru_RU.UTF-8"};
+    QImage sheets[2];
+    std::string cells;
+    for (int i = 0; i < 2; ++i) {
+        setenv("LANG", locales[i], 1);
+        const QString path = out.filePath(QStringLiteral("%1.png").arg(i));
+        const ProcessResult result = Tool(
+            {"preview", skin.Path().toStdString(), "-o", path.toStdString(), "--size", "240x320"});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        sheets[i] = QImage(path);
+        cells = result.out;
+    }
+    unsetenv("LANG");
+    unsetenv("XDG_CONFIG_HOME");
+    ASSERT_EQ(sheets[0].size(), sheets[1].size());
+    std::istringstream lines(cells);
+    const std::regex cellLine(R"((.+) 240x320: (\d+)x(\d+) at (\d+),(\d+))");
+    std::string line;
+    int windows = 0;
+    while (std::getline(lines, line) && windows < 4) { // the folder browser shows only folder names
+        std::smatch m;
+        if (!std::regex_match(line, m, cellLine))
+            continue;
+        ++windows;
+        const QRect cell(std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[2]), std::stoi(m[3]));
+        EXPECT_NE(sheets[0].copy(cell), sheets[1].copy(cell)) << m[1];
+    }
+    EXPECT_EQ(windows, 4) << cells;
+}

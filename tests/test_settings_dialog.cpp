@@ -138,7 +138,7 @@ TEST_F(SettingsDialog, OkWritesTheThreeValuesInOrderOrStaysOpen)
         LONG_PTR result;
         const char16_t* stored; // null: nothing written
         DWORD storedWarning;
-        const char16_t* said = nullptr; // why the folder was refused
+        UINT nIDSaid = 0; // why the folder was refused: the message of that rule
     };
     const Case cases[] = {
         {"UnchangedFolderIsWrittenAsItIs", nullptr, TRUE, false, IDOK, u"/skins/blue ", 1},
@@ -146,9 +146,8 @@ TEST_F(SettingsDialog, OkWritesTheThreeValuesInOrderOrStaysOpen)
         {"TickedBoxIsWritten", u"/x", FALSE, true, IDOK, u"/x", 1},
         {"WhatTheUserTypesIsRead", u"keys:/typed/Skin ", FALSE, false, IDOK, u"/typed/Skin", 0},
         {"NoLeadingSeparatorStaysOpenSayingWhy", u"Storage Card/Skin", FALSE, false, IDCANCEL, nullptr, 0,
-            u"A typed skin folder must begin with \"/\": the whole path from the root, such as /home/me/Skins/Blue."},
-        {"BlanksAloneStayOpenSayingWhy", u"   ", FALSE, false, IDCANCEL, nullptr, 0,
-            u"The skin folder is empty. Type a folder that begins with \"/\", or pick one with the folder button."},
+            IDS_SKIN_FOLDER_RELATIVE},
+        {"BlanksAloneStayOpenSayingWhy", u"   ", FALSE, false, IDCANCEL, nullptr, 0, IDS_SKIN_FOLDER_EMPTY},
     };
     for (const Case& c : cases) {
         FreshHive();
@@ -178,7 +177,10 @@ TEST_F(SettingsDialog, OkWritesTheThreeValuesInOrderOrStaysOpen)
         for (const AFX_MESSAGEBOX& box : m_boxes.boxes)
             if (!box.strText.str().starts_with(u"Can't load the picture"))
                 said.push_back(box.strText);
-        EXPECT_EQ(said, c.said ? std::vector<CString>{c.said} : std::vector<CString>{}) << c.name;
+        CString strWhy;
+        if (c.nIDSaid)
+            strWhy.LoadString(c.nIDSaid);
+        EXPECT_EQ(said, c.nIDSaid ? std::vector<CString>{strWhy} : std::vector<CString>{}) << c.name;
         if (!c.stored) {
             EXPECT_TRUE(StoredNames().isEmpty()) << c.name;
             continue;

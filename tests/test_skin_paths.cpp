@@ -1,6 +1,7 @@
 // Picture names by screen size, and the load error box.
 #include "gui_helpers.h"
 
+#include "res/resource.h"
 #include "skin/SkinPaths.h"
 #include <QtEndian>
 
@@ -75,7 +76,7 @@ TEST(LoadSkinImage, BadPicturesGiveNullOneBoxAndTheReasonOnStderr)
              Case{"missing.png", "missing"}, Case{"huge.png", "too large"}}) {
         MessageBoxRecorder boxes;
         testing::internal::CaptureStderr();
-        EXPECT_EQ(LoadSkinImage(&owner, CString(tree.Path(c.name).toStdU16String()), u"Quillet: Error"), nullptr);
+        EXPECT_EQ(LoadSkinImage(&owner, CString(tree.Path(c.name).toStdU16String()), IDS_QUILLET_ERROR), nullptr);
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_NE(err.find(tree.Path(c.name).toStdString() + ": " + c.reason), std::string::npos) << err;
         ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
@@ -85,7 +86,7 @@ TEST(LoadSkinImage, BadPicturesGiveNullOneBoxAndTheReasonOnStderr)
     }
     for (const char* name : {"good.bmp", "good.jpg"}) {
         MessageBoxRecorder boxes;
-        HBITMAP h = LoadSkinImage(&owner, CString(tree.Path(name).toStdU16String()), u"Error");
+        HBITMAP h = LoadSkinImage(&owner, CString(tree.Path(name).toStdU16String()), IDS_ERROR);
         BITMAP bm{};
         EXPECT_TRUE(GetBitmapSize(h, &bm)) << name;
         EXPECT_EQ(bm.bmWidth, 3);

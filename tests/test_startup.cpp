@@ -1,9 +1,7 @@
 // The program as a user starts it: it shows the monitor screen, saves its
 // picture when asked, and closes itself when the delay ends.
 #include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QProcess>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +40,9 @@ TEST(Startup, ShowsTheScreenSavesItAndClosesByItself)
     EXPECT_NE(PixelAt(shot, 20, 20), AFX_NO_PICTURE_COLOUR);
 }
 
-TEST(Startup, BoxesNobodyCanAnswerAreSavedPrintedAndAnsweredInTheDesktopsLanguage)
+// The toolkit's buttons speak the program's language, not the locale's: a
+// locale without a catalog of the program's gets English buttons too.
+TEST(Startup, BoxesNobodyCanAnswerAreSavedPrintedAndAnsweredInTheProgramsLanguage)
 {
     FixtureTree tree;
     ScopedEnv config("XDG_CONFIG_HOME", tree.Path("config"));
@@ -55,7 +55,7 @@ TEST(Startup, BoxesNobodyCanAnswerAreSavedPrintedAndAnsweredInTheDesktopsLanguag
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QUILLET_SCREEN", "240x320");
     env.insert("QUILLET_SNAPSHOT", tree.Path("shots"));
-    env.insert("LC_ALL", "es_ES.UTF-8"); // a language whose toolkit words differ from English
+    env.insert("LC_ALL", "es_ES.UTF-8"); // the toolkit has Spanish words, the program none
     env.insert("LANGUAGE", "es");
     quillet.setProcessEnvironment(env);
     quillet.start(QStringLiteral(QUILLET_BIN_DIR "/quillet"), {});
@@ -69,13 +69,7 @@ TEST(Startup, BoxesNobodyCanAnswerAreSavedPrintedAndAnsweredInTheDesktopsLanguag
     EXPECT_FALSE(box.isNull());
     EXPECT_FALSE(QImage(tree.Path("shots/1.png")).isNull());
 
-    QTranslator spanish;
-    if (!spanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        GTEST_SKIP() << "the toolkit's translations are not installed";
-    const QString ok = spanish.translate("QPlatformTheme", "OK").remove(u'&');
-    ASSERT_FALSE(ok.isEmpty());
-    ASSERT_NE(ok, QStringLiteral("OK"));
-    EXPECT_TRUE(err.contains(QStringLiteral("answered ") + ok)) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("answered OK"))) << err.toStdString();
 }
 
 } // namespace
