@@ -1,8 +1,21 @@
 #include "platform/linux/handle.h"
 
+#include <memory>
+
 #include "platform/error.h"
 #include "platform/file.h"
+#include "platform/handle_table_p.h"
 #include "platform/synch.h"
+
+namespace {
+
+HandleTable<std::unique_ptr<KernelObject>>& Handles()
+{
+    static HandleTable<std::unique_ptr<KernelObject>> table;
+    return table;
+}
+
+} // namespace
 
 DWORD KernelObject::Wait(DWORD)
 {
@@ -12,22 +25,22 @@ DWORD KernelObject::Wait(DWORD)
 
 HANDLE HandleOf(KernelObject* pObject)
 {
-    return pObject;
+    return reinterpret_cast<HANDLE>(Handles().Add(std::unique_ptr<KernelObject>(pObject)));
 }
 
 KernelObject* ObjectOf(HANDLE h)
 {
-    return (h && h != INVALID_HANDLE_VALUE) ? static_cast<KernelObject*>(h) : nullptr;
+    return Handles().Find(reinterpret_cast<UINT_PTR>(h));
 }
 
 BOOL CloseHandle(HANDLE hObject)
 {
-    KernelObject* pObject = ObjectOf(hObject);
-    if (!pObject) {
+    // The object goes once it is out of the table: closing a folder or a
+    // descriptor never holds the table up.
+    if (!Handles().Remove(reinterpret_cast<UINT_PTR>(hObject))) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    delete pObject;
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // What a HANDLE stands for on Linux: every kind of object the platform hands
-// out (open file, search, process snapshot, process) derives from one base,
-// so CloseHandle and FindClose close any of them and each kind checks that a
+// out (open file, search, process snapshot, process) derives from one base
+// and lives in one table of handles, so CloseHandle and FindClose close any
+// of them, a closed or stale handle is refused, and each kind checks that a
 // handle is its own.
 #pragma once
 
@@ -16,13 +17,17 @@ struct KernelObject {
     virtual DWORD Wait(DWORD dwMilliseconds);
 };
 
-// The handle of a new object; the caller gives up the object to it.
+// The handle of a new object; the table owns the object until the handle
+// is closed.
 HANDLE HandleOf(KernelObject* pObject);
 
+// The object behind an open handle; null for a null, invalid, closed or
+// stale one. It lives until the handle is closed: a handle is closed by the
+// thread that uses it, as on the platform.
 KernelObject* ObjectOf(HANDLE h);
 
-// The object behind a handle as the kind asked for; null for a null or
-// invalid handle or one of another kind.
+// The object behind a handle as the kind asked for; null for a handle that
+// is not open or is of another kind.
 template <typename T> T* ObjectOf(HANDLE h)
 {
     return dynamic_cast<T*>(ObjectOf(h));
