@@ -32,8 +32,8 @@ public:
         if (!OwnerDrawn()) {
             // A plain push button: its text on the colours its parent gives.
             HDC__ dc;
-            AfxPaintControlBackground(&m_hwnd, dc);
-            dc.painter->drawText(ClientArea(), Qt::AlignCenter, QString::fromStdU16String(m_hwnd.text));
+            AfxPaintControlBackground(m_hwnd, dc);
+            dc.painter->drawText(ClientArea(), Qt::AlignCenter, Text());
             return true;
         }
         DRAWITEMSTRUCT dis{};
@@ -41,10 +41,10 @@ public:
         dis.CtlID = m_hwnd.id;
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = (isDown() ? ODS_SELECTED : 0) | (hasFocus() ? ODS_FOCUS : 0);
-        dis.hwndItem = &m_hwnd;
+        dis.hwndItem = m_hwnd.hWnd;
         // The context comes with the font the button was given, as on the platform.
         HDC__ dc;
-        AfxInitPaintContext(dc, &m_hwnd);
+        AfxInitPaintContext(dc, m_hwnd);
         dis.hDC = &dc;
         dis.rcItem = RECT{0, 0, width(), height()};
         // The draw request is reflected straight to the control's own DrawItem.
@@ -56,7 +56,7 @@ public:
         // framework's, in the colour of the button's text where it has one.
         if (AfxShowsFocus(this))
             AfxDrawFocusRing(*m_hwnd.painter, rect(),
-                m_hwnd.text.empty() ? palette().color(QPalette::Highlight) : AfxColor(dc.textColor));
+                Text().isEmpty() ? palette().color(QPalette::Highlight) : AfxColor(dc.textColor));
         return true;
     }
 
@@ -110,11 +110,11 @@ QWidget* AfxLabelledBy(const QWidget* label)
 void AfxSendClicksToParent(QAbstractButton* button)
 {
     QObject::connect(button, &QAbstractButton::clicked, button, [button] {
-        HWND h = AfxHandleOf(button);
-        if (!h || h->destroyed || !button->parentWidget())
+        const AfxWindowRecord* r = AfxRecord(AfxHandleOf(button));
+        if (!r || !button->parentWidget())
             return;
         if (HWND parent = AfxHandleOf(button->parentWidget()))
-            ::SendMessage(parent, WM_COMMAND, MAKEWPARAM(WORD(h->id), BN_CLICKED), reinterpret_cast<LPARAM>(h));
+            ::SendMessage(parent, WM_COMMAND, MAKEWPARAM(WORD(r->id), BN_CLICKED), reinterpret_cast<LPARAM>(r->hWnd));
     });
 }
 

@@ -43,7 +43,7 @@ private:
     void Paint()
     {
         HDC__ dc;
-        AfxPaintControlBackground(&m_hwnd, dc);
+        AfxPaintControlBackground(m_hwnd, dc);
         QStyleOptionButton option;
         option.initFrom(this);
         option.rect = rect();
@@ -51,8 +51,7 @@ private:
         const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
         option.rect = box;
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, dc.painter, this);
-        dc.painter->drawText(rect().adjusted(box.right() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-            QString::fromStdU16String(m_hwnd.text));
+        dc.painter->drawText(rect().adjusted(box.right() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Text());
         // It stands on the skin too: the same mark as the skinned buttons.
         if (AfxShowsFocus(this))
             AfxDrawFocusRing(*dc.painter, rect(), palette().color(QPalette::Highlight));

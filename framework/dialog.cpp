@@ -29,15 +29,15 @@ class AfxDialog : public AfxWindowWidget<QDialog> {
 public:
     using AfxWindowWidget<QDialog>::AfxWindowWidget;
 
-    void accept() override { ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); }
-    void reject() override { ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
+    void accept() override { ::SendMessage(m_hwnd.hWnd, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); }
+    void reject() override { ::SendMessage(m_hwnd.hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
 
     bool ClassProc(UINT message, WPARAM, LPARAM, LRESULT& result) override
     {
         if (message != WM_CLOSE)
             return false;
         // The close button is the dialog's cancel.
-        ::SendMessage(&m_hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+        ::SendMessage(m_hwnd.hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         result = 0;
         return true;
     }
@@ -48,7 +48,7 @@ public:
     void Layout(const RECT& client, bool bOkBar)
     {
         if (bOkBar) {
-            auto* bar = new AfxCommandBar(this, &m_hwnd);
+            auto* bar = new AfxCommandBar(this, m_hwnd.hWnd);
             bar->AddTextButton(QCoreApplication::translate("AfxDialog", "OK"), IDOK);
             bar->setGeometry(0, client.bottom, client.right, bar->height());
             m_nOkBarHeight = bar->height();
@@ -75,8 +75,8 @@ private:
     {
         for (QObject* o : children()) {
             auto* button = qobject_cast<QAbstractButton*>(o);
-            const HWND h = AfxHandleOf(button);
-            if (button && h && h->id == UINT(IDOK) && button->isVisible() && button->isEnabled())
+            const AfxWindowRecord* r = AfxRecord(AfxHandleOf(button));
+            if (button && r && r->id == UINT(IDOK) && button->isVisible() && button->isEnabled())
                 return button;
         }
         return m_nOkBarHeight ? findChild<QPushButton*>() : nullptr;
@@ -118,13 +118,14 @@ BOOL CDialog::CreateFromTemplate()
     const AFX_DLGTEMPLATE* pTemplate = m_pTemplate ? m_pTemplate : AfxFindDialogTemplate(m_nIDTemplate);
     if (!pTemplate)
         return FALSE;
+    // The title is the dialog's creation text.
     const std::u16string title = AfxTranslate(AFX_CONTEXT_DIALOG, pTemplate->lpszTitle);
     HWND h = AfxCreateWindowHandle(AFX_WNDCLASS_DIALOG, m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
         pTemplate->dwStyle, pTemplate->dwExStyle, 0, title.c_str());
-    h->widget->setWindowTitle(QString::fromStdU16String(title));
-    static_cast<AfxDialog*>(h->window)->Layout(
+    AfxWindowRecord* r = AfxRecord(h);
+    static_cast<AfxDialog*>(r->window)->Layout(
         AfxMapDialogRect(0, 0, pTemplate->cx, pTemplate->cy), pTemplate->dwExStyle & WS_EX_CAPTIONOKBTN);
-    h->pWnd = this;
+    r->pWnd = this;
     m_hWnd = h;
     AfxCreateTemplateControls(this, pTemplate);
     return TRUE;
@@ -136,10 +137,10 @@ LONG_PTR CDialog::DoModal()
         return -1;
     m_nModalResult = IDCANCEL;
     m_bModalRunning = true;
-    const HWND h = m_hWnd;
+    QWidget* const widget = AfxWidget(m_hWnd);
     if (OnInitDialog()) {
         // Focus goes to the first control that Tab reaches.
-        for (QWidget* w = h->widget->nextInFocusChain(); w && w != h->widget; w = w->nextInFocusChain())
+        for (QWidget* w = widget->nextInFocusChain(); w && w != widget; w = w->nextInFocusChain())
             if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
                 w->setFocus();
                 break;
@@ -150,7 +151,7 @@ LONG_PTR CDialog::DoModal()
         DestroyWindow();
         return m_nModalResult;
     }
-    auto* dialog = static_cast<QDialog*>(h->widget);
+    auto* dialog = static_cast<QDialog*>(widget);
     // A dialog opened without a parent belongs to the main window all the
     // same: it stays above it and cannot be minimised away on its own,
     // leaving the blocked main window with no dialog in sight.

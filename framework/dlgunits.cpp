@@ -47,7 +47,8 @@ void AfxCreateTemplateControls(CWnd* pParent, const AFX_DLGTEMPLATE* pTemplate)
         HWND h = AfxCreateWindowHandle(
             item.lpszClass, pParent->m_hWnd, item.dwStyle | WS_CHILD, item.dwExStyle, item.nID, text.c_str());
         const RECT r = AfxMapDialogRect(item.x, item.y, item.cx, item.cy);
-        h->widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
-        h->widget->setVisible(item.dwStyle & WS_VISIBLE);
+        QWidget* widget = AfxWidget(h);
+        widget->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        widget->setVisible(item.dwStyle & WS_VISIBLE);
     }
 }

@@ -1,5 +1,5 @@
-// The edit class over the toolkit's line edit: the window text is the
-// line's text, read from the line each time.
+// The edit class over the toolkit's line edit: the window text, the one it
+// is created with included, is the line's text.
 #include "framework/edit.h"
 
 #include <QLineEdit>
@@ -12,37 +12,16 @@ class AfxEdit : public AfxWindowWidget<QLineEdit> {
 public:
     using AfxWindowWidget<QLineEdit>::AfxWindowWidget;
 
-    bool ClassProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    QString Text() const override { return text(); }
+    void SetText(const QString& line) override { setText(line); }
+
+    bool ClassProc(UINT message, WPARAM wParam, LPARAM, LRESULT&) override
     {
-        switch (message) {
-        case WM_SETTEXT: {
-            const std::u16string_view text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
-            setText(QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size())));
-            result = TRUE;
-            return true;
-        }
-        case WM_GETTEXTLENGTH:
-            result = LRESULT(text().size());
-            return true;
-        case WM_GETTEXT: {
-            auto* buffer = reinterpret_cast<LPWSTR>(lParam);
-            const QString line = text();
-            const size_t n = buffer && wParam ? std::min<size_t>(size_t(line.size()), size_t(wParam) - 1) : 0;
-            if (buffer && wParam) {
-                std::copy_n(reinterpret_cast<const WCHAR*>(line.utf16()), n, buffer);
-                buffer[n] = 0;
-            }
-            result = LRESULT(n);
-            return true;
-        }
-        case WM_SETFONT:
-            // The shared handling keeps the font too.
+        // The shared handling keeps the font too.
+        if (message == WM_SETFONT)
             if (const auto hFont = reinterpret_cast<HFONT>(wParam))
                 setFont(hFont->font);
-            return false;
-        default:
-            return false;
-        }
+        return false;
     }
 
 protected:

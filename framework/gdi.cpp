@@ -312,11 +312,11 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd)
 {
-    HWND h = pWnd ? pWnd->m_hWnd : nullptr;
+    const AfxWindowRecord* r = pWnd ? AfxRecord(pWnd->m_hWnd) : nullptr;
     m_hDC = new HDC__;
     m_bOwned = true;
-    if (IsWindow(h) && h->painter) {
-        m_hDC->painter = h->painter;
+    if (r && r->painter) {
+        m_hDC->painter = r->painter;
         m_hDC->painter->save();
     }
 }

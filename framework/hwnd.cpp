@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "framework/button.h"
 #include "framework/edit.h"
@@ -12,6 +11,7 @@
 #include "framework/progress.h"
 #include "framework/static.h"
 #include "framework/treeview.h"
+#include "platform/handle_table_p.h"
 
 QEvent::Type AfxPostedMessage::Type()
 {
@@ -21,12 +21,11 @@ QEvent::Type AfxPostedMessage::Type()
 
 namespace {
 
-// Handles of windows whose widgets exist. A handle kept past its window's
-// end is checked here before anything reads it, as the platform's handles are.
-std::unordered_set<const HWND__*>& LiveHandles()
+// The windows whose widgets exist, by handle.
+HandleTable<AfxWindowRecord*>& Windows()
 {
-    static std::unordered_set<const HWND__*> handles;
-    return handles;
+    static HandleTable<AfxWindowRecord*> table;
+    return table;
 }
 
 struct AfxWindowClass {
@@ -50,16 +49,14 @@ AfxWindow::AfxWindow(QWidget* widget)
 {
     m_hwnd.widget = widget;
     m_hwnd.window = this;
-    LiveHandles().insert(&m_hwnd);
+    m_hwnd.hWnd = reinterpret_cast<HWND>(Windows().Add(&m_hwnd));
     AfxInstallAccessibleFactory();
 }
 
 AfxWindow::~AfxWindow()
 {
-    LiveHandles().erase(&m_hwnd);
+    Windows().Remove(reinterpret_cast<UINT_PTR>(m_hwnd.hWnd));
     m_hwnd.destroyed = true;
-    m_hwnd.widget = nullptr;
-    m_hwnd.window = nullptr;
 }
 
 bool AfxWindow::ClassProc(UINT, WPARAM, LPARAM, LRESULT&)
@@ -69,13 +66,24 @@ bool AfxWindow::ClassProc(UINT, WPARAM, LPARAM, LRESULT&)
 
 QRect AfxWindow::ClientArea() const
 {
-    const int border = AfxBorder(&m_hwnd);
+    const int border = AfxBorder(m_hwnd);
     return m_hwnd.widget->rect().adjusted(border, border, -border, -border);
 }
 
-int AfxBorder(const HWND__* h)
+QString AfxWindow::Text() const
 {
-    return (h->style & WS_BORDER) && (h->style & WS_CHILD) ? 1 : 0;
+    return m_hwnd.widget->windowTitle();
+}
+
+void AfxWindow::SetText(const QString& text)
+{
+    m_hwnd.widget->setWindowTitle(text);
+    m_hwnd.widget->update();
+}
+
+int AfxBorder(const AfxWindowRecord& r)
+{
+    return (r.style & WS_BORDER) && (r.style & WS_CHILD) ? 1 : 0;
 }
 
 AfxWindow* AfxNewPlainWindow(QWidget* parent, DWORD)
@@ -90,13 +98,13 @@ HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWO
         std::begin(kClasses), std::end(kClasses), [&](const AfxWindowClass& c) { return c.name == name; });
     QWidget* parent = AfxWidget(hParent);
     AfxWindow* window = cls != std::end(kClasses) ? cls->create(parent, style) : AfxNewPlainWindow(parent, style);
-    HWND h = window->Handle();
-    h->style = style;
-    h->exStyle = exStyle;
-    h->id = nID;
-    h->text = lpszText ? lpszText : u"";
-    h->widget->setEnabled(!(style & WS_DISABLED));
-    return h;
+    AfxWindowRecord& r = window->Record();
+    r.style = style;
+    r.exStyle = exStyle;
+    r.id = nID;
+    r.widget->setEnabled(!(style & WS_DISABLED));
+    window->SetText(QString::fromUtf16(lpszText ? lpszText : u""));
+    return r.hWnd;
 }
 
 HWND AfxHandleOf(QWidget* widget)
@@ -105,22 +113,30 @@ HWND AfxHandleOf(QWidget* widget)
     return window ? window->Handle() : nullptr;
 }
 
+AfxWindowRecord* AfxRecord(HWND hWnd)
+{
+    AfxWindowRecord* r = Windows().Find(reinterpret_cast<UINT_PTR>(hWnd));
+    return r && !r->destroyed ? r : nullptr;
+}
+
 QWidget* AfxWidget(HWND hWnd)
 {
-    return (hWnd && LiveHandles().count(hWnd) && !hWnd->destroyed) ? hWnd->widget : nullptr;
+    const AfxWindowRecord* r = AfxRecord(hWnd);
+    return r ? r->widget : nullptr;
 }
 
 BOOL IsWindow(HWND hWnd)
 {
-    return AfxWidget(hWnd) != nullptr;
+    return AfxRecord(hWnd) != nullptr;
 }
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsWindow(hWnd))
+    const AfxWindowRecord* r = AfxRecord(hWnd);
+    if (!r)
         return 0;
-    if (hWnd->pWnd)
-        return hWnd->pWnd->WindowProc(message, wParam, lParam);
+    if (r->pWnd)
+        return r->pWnd->WindowProc(message, wParam, lParam);
     return DefWindowProc(hWnd, message, wParam, lParam);
 }
 
@@ -151,8 +167,8 @@ int MapWindowPoints(HWND hWndFrom, HWND hWndTo, POINT* lpPoints, UINT cPoints)
 {
     // Client origins on the screen; the screen's own is 0, 0.
     const auto origin = [](HWND h) {
-        QWidget* w = AfxWidget(h);
-        return w ? w->mapToGlobal(h->window->ClientArea().topLeft()) : QPoint(0, 0);
+        const AfxWindowRecord* r = AfxRecord(h);
+        return r ? r->widget->mapToGlobal(r->window->ClientArea().topLeft()) : QPoint(0, 0);
     };
     const QPoint offset = origin(hWndFrom) - origin(hWndTo);
     for (UINT i = 0; lpPoints && i < cPoints; ++i) {
@@ -164,30 +180,31 @@ int MapWindowPoints(HWND hWndFrom, HWND hWndTo, POINT* lpPoints, UINT cPoints)
 
 UINT AfxGetTimerElapse(HWND hWnd, UINT_PTR nIDEvent)
 {
-    if (!IsWindow(hWnd))
+    const AfxWindowRecord* r = AfxRecord(hWnd);
+    if (!r)
         return 0;
-    const auto it = hWnd->timers.find(nIDEvent);
-    return it == hWnd->timers.end() ? 0 : it->second.elapse;
+    const auto it = r->timers.find(nIDEvent);
+    return it == r->timers.end() ? 0 : it->second.elapse;
 }
 
-void AfxInitPaintContext(HDC__& dc, HWND hWnd)
+void AfxInitPaintContext(HDC__& dc, const AfxWindowRecord& r)
 {
-    dc.painter = hWnd->painter;
-    dc.font = hWnd->font;
+    dc.painter = r.painter;
+    dc.font = r.font;
     if (dc.font && dc.painter)
         dc.painter->setFont(dc.font->font);
 }
 
-void AfxPaintControlBackground(HWND hWnd, HDC__& dc)
+void AfxPaintControlBackground(AfxWindowRecord& r, HDC__& dc)
 {
-    AfxInitPaintContext(dc, hWnd);
+    AfxInitPaintContext(dc, r);
     dc.textColor = 0x000000;
-    HWND parent = AfxHandleOf(hWnd->widget->parentWidget());
+    HWND parent = AfxHandleOf(r.widget->parentWidget());
     const auto hBrush = reinterpret_cast<HBRUSH>(
-        ::SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(hWnd)));
-    const QRect rect = hWnd->window->ClientArea().translated(-AfxBorder(hWnd), -AfxBorder(hWnd));
+        ::SendMessage(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(r.hWnd)));
+    const QRect rect = r.window->ClientArea().translated(-AfxBorder(r), -AfxBorder(r));
     if (!hBrush)
-        dc.painter->fillRect(rect, hWnd->widget->palette().window());
+        dc.painter->fillRect(rect, r.widget->palette().window());
     else if (!hBrush->hollow)
         dc.painter->fillRect(rect, hBrush->colour);
     if (dc.font)
@@ -197,43 +214,44 @@ void AfxPaintControlBackground(HWND hWnd, HDC__& dc)
 
 LRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsWindow(hWnd))
+    AfxWindowRecord* r = AfxRecord(hWnd);
+    if (!r)
         return 0;
     LRESULT result = 0;
-    if (hWnd->window->ClassProc(message, wParam, lParam, result))
+    if (r->window->ClassProc(message, wParam, lParam, result))
         return result;
     switch (message) {
     case WM_SETTEXT: {
-        const std::u16string_view text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
-        const bool changed = text != hWnd->text;
-        hWnd->text = text;
-        hWnd->widget->update();
+        const QString text = QString::fromUtf16(lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"");
+        const bool changed = text != r->window->Text();
+        r->window->SetText(text);
         // A control is read with its text: a new text is a new name.
         if (changed)
-            AfxNotifyNameChanged(hWnd->widget);
+            AfxNotifyNameChanged(r->widget);
         return TRUE;
     }
     case WM_GETTEXTLENGTH:
-        return LRESULT(hWnd->text.size());
+        return LRESULT(r->window->Text().size());
     case WM_GETTEXT: {
         auto* buffer = reinterpret_cast<LPWSTR>(lParam);
         if (!buffer || wParam == 0)
             return 0;
-        const size_t n = std::min<size_t>(hWnd->text.size(), size_t(wParam) - 1);
-        std::copy_n(hWnd->text.begin(), n, buffer);
+        const QString text = r->window->Text();
+        const size_t n = std::min<size_t>(size_t(text.size()), size_t(wParam) - 1);
+        std::copy_n(reinterpret_cast<const WCHAR*>(text.utf16()), n, buffer);
         buffer[n] = 0;
         return LRESULT(n);
     }
     case WM_SETFONT:
-        hWnd->font = reinterpret_cast<HFONT>(wParam);
+        r->font = reinterpret_cast<HFONT>(wParam);
         if (lParam)
-            hWnd->widget->update();
+            r->widget->update();
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(hWnd->font);
+        return reinterpret_cast<LRESULT>(r->font);
     case WM_CLOSE:
-        if (hWnd->pWnd)
-            hWnd->pWnd->DestroyWindow();
+        if (r->pWnd)
+            r->pWnd->DestroyWindow();
         return 0;
     default:
         return 0;

@@ -21,17 +21,17 @@ class AfxWindow;
 class QAbstractButton;
 class QKeyEvent;
 
-// What every window has, whatever its class. A class keeps its own state in
-// its widget (AfxWindow below).
-struct HWND__ {
-    QWidget* widget = nullptr;        // null once the window is gone
+// What every window has, whatever its class. A class keeps its own state,
+// its text among it, in its widget (AfxWindow below).
+struct AfxWindowRecord {
+    HWND hWnd = nullptr; // its handle, an entry of the window table
+    QWidget* widget = nullptr;
     AfxWindow* window = nullptr;      // the same widget, as its window class
     CWnd* pWnd = nullptr;             // attached framework object, if any
     std::unique_ptr<CWnd> pTemporary; // wrapper handed out for unattached windows
     UINT id = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
-    std::u16string text;
     HFONT font = nullptr;
     struct Timer {
         int qtId;
@@ -41,6 +41,11 @@ struct HWND__ {
     QPainter* painter = nullptr; // during the paint message
     bool destroyed = false;
 };
+
+// The one way from a handle to its window: the record of a live window, null
+// for a null handle, a window destroyed or being destroyed, or a handle kept
+// after a new window took its slot in the table.
+AfxWindowRecord* AfxRecord(HWND hWnd);
 
 // A window class: the widget behind a handle, holding the class's own state
 // and answering the class's own messages before the handling every window
@@ -53,20 +58,25 @@ public:
     AfxWindow(const AfxWindow&) = delete;
     AfxWindow& operator=(const AfxWindow&) = delete;
 
-    HWND__* Handle() { return &m_hwnd; }
+    HWND Handle() const { return m_hwnd.hWnd; }
+    AfxWindowRecord& Record() { return m_hwnd; }
 
     // The class's own handling; false leaves the message to the shared one.
     virtual bool ClassProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The client area, in the widget's coordinates.
     virtual QRect ClientArea() const;
+    // The window text, given at creation and by WM_SETTEXT: the widget's
+    // title (which top-level windows show), unless the class keeps its own.
+    virtual QString Text() const;
+    virtual void SetText(const QString& text);
 
 protected:
-    HWND__ m_hwnd;
+    AfxWindowRecord m_hwnd;
 };
 
 // Border width of child windows with WS_BORDER: the client area lies inside
 // it. Top-level windows get their frame from the window manager.
-int AfxBorder(const HWND__* h);
+int AfxBorder(const AfxWindowRecord& r);
 
 // Posted message carried through the toolkit's event queue.
 class AfxPostedMessage : public QEvent {
@@ -81,7 +91,7 @@ public:
     LPARAM m_lParam;
 };
 
-void AfxSaveSnapshotIfDue(HWND hWnd);
+void AfxSaveSnapshotIfDue(QWidget* widget);
 
 // The toolkit's widget of a window class, turning its events into messages:
 // posted messages, paints, timers and the window manager's close button.
@@ -96,7 +106,7 @@ protected:
     {
         if (e->type() == AfxPostedMessage::Type()) {
             auto* posted = static_cast<AfxPostedMessage*>(e);
-            ::SendMessage(&m_hwnd, posted->m_message, posted->m_wParam, posted->m_lParam);
+            ::SendMessage(m_hwnd.hWnd, posted->m_message, posted->m_wParam, posted->m_lParam);
             return true;
         }
         return Base::event(e);
@@ -107,23 +117,23 @@ protected:
         if (m_hwnd.destroyed)
             return;
         QPainter painter(this);
-        if (const int border = AfxBorder(&m_hwnd)) {
+        if (const int border = AfxBorder(m_hwnd)) {
             painter.fillRect(this->rect(), Qt::black);
             painter.translate(border, border);
             painter.setClipRect(0, 0, this->width() - 2 * border, this->height() - 2 * border);
         }
         m_hwnd.painter = &painter;
-        ::SendMessage(&m_hwnd, WM_PAINT, 0, 0);
+        ::SendMessage(m_hwnd.hWnd, WM_PAINT, 0, 0);
         m_hwnd.painter = nullptr;
         painter.end();
-        AfxSaveSnapshotIfDue(&m_hwnd);
+        AfxSaveSnapshotIfDue(this);
     }
 
     void timerEvent(QTimerEvent* e) override
     {
         for (const auto& [id, timer] : m_hwnd.timers)
             if (timer.qtId == e->timerId()) {
-                ::SendMessage(&m_hwnd, WM_TIMER, id, 0);
+                ::SendMessage(m_hwnd.hWnd, WM_TIMER, id, 0);
                 return;
             }
         Base::timerEvent(e);
@@ -134,12 +144,13 @@ protected:
         // The window manager's close button: the window decides through WM_CLOSE.
         e->ignore();
         if (!m_hwnd.destroyed)
-            ::SendMessage(&m_hwnd, WM_CLOSE, 0, 0);
+            ::SendMessage(m_hwnd.hWnd, WM_CLOSE, 0, 0);
     }
 };
 
-// Window classes by name; each class's widget is made by its own file.
-// Unknown names make plain windows.
+// Window classes by name; each class's widget is made by its own file, and
+// takes its creation text before any message. Unknown names make plain
+// windows.
 HWND AfxCreateWindowHandle(LPCWSTR lpszClassName, HWND hParent, DWORD style, DWORD exStyle, UINT nID, LPCWSTR lpszText);
 
 // The class makers, one per file.
@@ -175,9 +186,9 @@ QFont AfxScaledTextFont(QFont font);
 
 // The context a control paints with: the paint in progress and the font the
 // control was given, as the platform hands it over.
-void AfxInitPaintContext(HDC__& dc, HWND hWnd);
+void AfxInitPaintContext(HDC__& dc, const AfxWindowRecord& r);
 
 // Asks the parent for a control's colours (WM_CTLCOLORSTATIC) and fills the
 // background as the answer says: null, the toolkit's own; the hollow brush,
 // none. The context then carries the text colour and font to draw with.
-void AfxPaintControlBackground(HWND hWnd, HDC__& dc);
+void AfxPaintControlBackground(AfxWindowRecord& r, HDC__& dc);

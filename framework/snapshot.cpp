@@ -16,23 +16,24 @@ constexpr char kScreenProperty[] = "afxSnapshotScreen";
 void AfxRegisterSnapshot(CWnd* pWnd, int nScreen)
 {
     const char* dir = std::getenv("QUILLET_SNAPSHOT");
-    if (!dir || !*dir || !pWnd || !IsWindow(pWnd->m_hWnd))
+    QWidget* widget = pWnd ? AfxWidget(pWnd->m_hWnd) : nullptr;
+    if (!dir || !*dir || !widget)
         return;
     // Kept on the widget until its first paint ends.
-    pWnd->m_hWnd->widget->setProperty(kScreenProperty, nScreen);
+    widget->setProperty(kScreenProperty, nScreen);
 }
 
-void AfxSaveSnapshotIfDue(HWND hWnd)
+void AfxSaveSnapshotIfDue(QWidget* widget)
 {
     const char* dir = std::getenv("QUILLET_SNAPSHOT");
     if (!dir || !*dir)
         return;
-    const int nScreen = hWnd->widget->property(kScreenProperty).toInt();
+    const int nScreen = widget->property(kScreenProperty).toInt();
     if (!nScreen)
         return;
-    hWnd->widget->setProperty(kScreenProperty, QVariant());
+    widget->setProperty(kScreenProperty, QVariant());
     const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(nScreen));
-    QWidget* window = hWnd->widget->window();
+    QWidget* window = widget->window();
     std::printf("painted: %d\n", nScreen);
     std::fflush(stdout);
     // After the paint has finished: grabbing paints the window again.

@@ -18,9 +18,8 @@ public:
             return false;
         if (m_hwnd.painter) {
             HDC__ dc;
-            AfxPaintControlBackground(&m_hwnd, dc);
-            dc.painter->drawText(
-                rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdU16String(m_hwnd.text));
+            AfxPaintControlBackground(m_hwnd, dc);
+            dc.painter->drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text());
         }
         result = 0;
         return true;

@@ -213,7 +213,7 @@ protected:
         AfxTreeItem* hit = HitTest(e->position().toPoint(), flags);
         const HTREEITEM hHit = HandleOf(hit);
         AfxSetMessagePos(e->globalPosition().toPoint());
-        NMHDR hdr{&m_hwnd, m_hwnd.id, NM_CLICK};
+        NMHDR hdr{m_hwnd.hWnd, m_hwnd.id, NM_CLICK};
         const LRESULT handled = Notify(hdr);
         // A tap on a check box ticks or clears it, unless the parent took the tap.
         if (!self || m_hwnd.destroyed || handled || !(m_hwnd.style & TVS_CHECKBOXES) || !(flags & TVHT_ONITEMSTATEICON))
@@ -256,7 +256,7 @@ private:
     LRESULT NotifyExpand(UINT code, AfxTreeItem* item, UINT action)
     {
         NMTREEVIEWW nm{};
-        nm.hdr = NMHDR{&m_hwnd, m_hwnd.id, code};
+        nm.hdr = NMHDR{m_hwnd.hWnd, m_hwnd.id, code};
         nm.action = action;
         nm.itemNew.mask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
         nm.itemNew.hItem = HandleOf(item);

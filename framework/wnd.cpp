@@ -21,13 +21,13 @@ CWnd::~CWnd()
         return;
     // An object that goes away before its window takes the window with it,
     // except for controls it only borrowed from a template.
-    HWND h = m_hWnd;
-    if (IsWindow(h) && h->pWnd == this) {
-        h->pWnd = nullptr;
+    AfxWindowRecord* r = AfxRecord(m_hWnd);
+    if (r && r->pWnd == this) {
+        r->pWnd = nullptr;
         if (m_bOwnsWindow) {
-            h->destroyed = true;
-            h->widget->hide();
-            h->widget->deleteLater();
+            r->destroyed = true;
+            r->widget->hide();
+            r->widget->deleteLater();
         }
     }
     m_hWnd = nullptr;
@@ -35,7 +35,8 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return IsWindow(hWnd) ? hWnd->pWnd : nullptr;
+    const AfxWindowRecord* r = AfxRecord(hWnd);
+    return r ? r->pWnd : nullptr;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -45,19 +46,19 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
         rect.top, rect.left, dwStyle, lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs))
         return FALSE;
+    // The name is the window's creation text: a top-level window's title.
     HWND h = AfxCreateWindowHandle(cs.lpszClass, cs.hwndParent, cs.style, cs.dwExStyle, nID, cs.lpszName);
-    h->widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
-    if (!cs.hwndParent && cs.lpszName)
-        h->widget->setWindowTitle(QString::fromUtf16(cs.lpszName));
-    h->pWnd = this;
+    AfxWindowRecord* r = AfxRecord(h);
+    r->widget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
+    r->pWnd = this;
     m_hWnd = h;
     m_bOwnsWindow = true;
     if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow();
         return FALSE;
     }
-    if (cs.style & WS_VISIBLE)
-        h->widget->show();
+    if (QWidget* w = AfxWidget(h); w && (cs.style & WS_VISIBLE))
+        w->show();
     return TRUE;
 }
 
@@ -74,14 +75,14 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
 
 namespace {
 
-void CollectTree(QWidget* w, std::vector<HWND>& out)
+void CollectTree(QWidget* w, std::vector<AfxWindowRecord*>& out)
 {
     // Children first: they are gone before their parent.
     for (QObject* o : w->children())
         if (auto* child = qobject_cast<QWidget*>(o))
             CollectTree(child, out);
-    if (HWND h = AfxHandleOf(w))
-        out.push_back(h);
+    if (AfxWindowRecord* r = AfxRecord(AfxHandleOf(w)))
+        out.push_back(r);
 }
 
 } // namespace
@@ -89,15 +90,15 @@ void CollectTree(QWidget* w, std::vector<HWND>& out)
 BOOL CWnd::DestroyWindow()
 {
     HWND h = m_hWnd;
-    if (!IsWindow(h))
+    QWidget* top = AfxWidget(h);
+    if (!top)
         return FALSE;
-    QWidget* top = h->widget;
-    std::vector<HWND> tree;
+    std::vector<AfxWindowRecord*> tree;
     CollectTree(top, tree);
     // WM_DESTROY goes to the window first, then to its children.
     for (auto it = tree.rbegin(); it != tree.rend(); ++it)
-        ::SendMessage(*it, WM_DESTROY, 0, 0);
-    for (HWND w : tree) {
+        ::SendMessage((*it)->hWnd, WM_DESTROY, 0, 0);
+    for (AfxWindowRecord* w : tree) {
         for (const auto& [id, timer] : w->timers)
             w->widget->killTimer(timer.qtId);
         w->timers.clear();
@@ -112,7 +113,7 @@ BOOL CWnd::DestroyWindow()
     }
     // Detach every object, then let each clean up; this object may delete itself last.
     std::vector<CWnd*> owners;
-    for (HWND w : tree) {
+    for (AfxWindowRecord* w : tree) {
         if (CWnd* p = w->pWnd) {
             p->m_hWnd = nullptr;
             w->pWnd = nullptr;
@@ -126,9 +127,10 @@ BOOL CWnd::DestroyWindow()
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (!IsWindow(hWnd) || hWnd->pWnd || m_hWnd)
+    AfxWindowRecord* r = AfxRecord(hWnd);
+    if (!r || r->pWnd || m_hWnd)
         return FALSE;
-    hWnd->pWnd = this;
+    r->pWnd = this;
     m_hWnd = hWnd;
     return TRUE;
 }
@@ -142,16 +144,16 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 namespace {
 
 // The object standing for a window that none is attached to.
-CWnd* TemporaryFor(HWND hWnd)
+CWnd* TemporaryFor(AfxWindowRecord& r)
 {
-    if (hWnd->pWnd)
-        return hWnd->pWnd;
-    if (!hWnd->pTemporary) {
-        hWnd->pTemporary = std::make_unique<CWnd>();
-        hWnd->pTemporary->m_hWnd = hWnd;
-        AfxWindowAccess::MarkTemporary(*hWnd->pTemporary);
+    if (r.pWnd)
+        return r.pWnd;
+    if (!r.pTemporary) {
+        r.pTemporary = std::make_unique<CWnd>();
+        r.pTemporary->m_hWnd = r.hWnd;
+        AfxWindowAccess::MarkTemporary(*r.pTemporary);
     }
-    return hWnd->pTemporary.get();
+    return r.pTemporary.get();
 }
 
 } // namespace
@@ -159,8 +161,8 @@ CWnd* TemporaryFor(HWND hWnd)
 CWnd* CWnd::GetParent() const
 {
     QWidget* w = AfxWidget(m_hWnd);
-    HWND parent = (w && !w->isWindow()) ? AfxHandleOf(w->parentWidget()) : nullptr;
-    return parent ? TemporaryFor(parent) : nullptr;
+    AfxWindowRecord* parent = (w && !w->isWindow()) ? AfxRecord(AfxHandleOf(w->parentWidget())) : nullptr;
+    return parent ? TemporaryFor(*parent) : nullptr;
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
@@ -169,21 +171,23 @@ CWnd* CWnd::GetDlgItem(int nID) const
     if (!w)
         return nullptr;
     for (QObject* o : w->children()) {
-        HWND child = AfxHandleOf(qobject_cast<QWidget*>(o));
-        if (child && !child->destroyed && child->id == UINT(nID))
-            return TemporaryFor(child);
+        AfxWindowRecord* child = AfxRecord(AfxHandleOf(qobject_cast<QWidget*>(o)));
+        if (child && child->id == UINT(nID))
+            return TemporaryFor(*child);
     }
     return nullptr;
 }
 
 int CWnd::GetDlgCtrlID() const
 {
-    return IsWindow(m_hWnd) ? int(m_hWnd->id) : 0;
+    const AfxWindowRecord* r = AfxRecord(m_hWnd);
+    return r ? int(r->id) : 0;
 }
 
 DWORD CWnd::GetStyle() const
 {
-    return IsWindow(m_hWnd) ? m_hWnd->style : 0;
+    const AfxWindowRecord* r = AfxRecord(m_hWnd);
+    return r ? r->style : 0;
 }
 
 CWnd* CWnd::SetFocus()
@@ -221,7 +225,8 @@ void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
-    const QSize size = IsWindow(m_hWnd) ? m_hWnd->window->ClientArea().size() : QSize(0, 0);
+    const AfxWindowRecord* r = AfxRecord(m_hWnd);
+    const QSize size = r ? r->window->ClientArea().size() : QSize(0, 0);
     *lpRect = RECT{0, 0, size.width(), size.height()};
 }
 
@@ -238,11 +243,11 @@ void CWnd::GetWindowRect(LPRECT lpRect) const
 
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
-    QWidget* w = AfxWidget(m_hWnd);
-    if (!w)
+    const AfxWindowRecord* r = AfxRecord(m_hWnd);
+    if (!r)
         return;
-    const int border = AfxBorder(m_hWnd);
-    const QPoint origin = w->mapToGlobal(QPoint(border, border));
+    const int border = AfxBorder(*r);
+    const QPoint origin = r->widget->mapToGlobal(QPoint(border, border));
     *lpRect = RECT{
         lpRect->left - origin.x(), lpRect->top - origin.y(), lpRect->right - origin.x(), lpRect->bottom - origin.y()};
 }
@@ -280,27 +285,27 @@ void CWnd::Invalidate(BOOL)
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC)
 {
-    QWidget* w = AfxWidget(m_hWnd);
-    if (!w || nIDEvent == 0)
+    AfxWindowRecord* r = AfxRecord(m_hWnd);
+    if (!r || nIDEvent == 0)
         return 0;
     KillTimer(nIDEvent);
-    const int qtId = w->startTimer(std::chrono::milliseconds(nElapse), Qt::PreciseTimer);
+    const int qtId = r->widget->startTimer(std::chrono::milliseconds(nElapse), Qt::PreciseTimer);
     if (!qtId)
         return 0;
-    m_hWnd->timers[nIDEvent] = HWND__::Timer{qtId, nElapse};
+    r->timers[nIDEvent] = AfxWindowRecord::Timer{qtId, nElapse};
     return nIDEvent;
 }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 {
-    QWidget* w = AfxWidget(m_hWnd);
-    if (!w)
+    AfxWindowRecord* r = AfxRecord(m_hWnd);
+    if (!r)
         return FALSE;
-    const auto it = m_hWnd->timers.find(nIDEvent);
-    if (it == m_hWnd->timers.end())
+    const auto it = r->timers.find(nIDEvent);
+    if (it == r->timers.end())
         return FALSE;
-    w->killTimer(it->second.qtId);
-    m_hWnd->timers.erase(it);
+    r->widget->killTimer(it->second.qtId);
+    r->timers.erase(it);
     return TRUE;
 }
 

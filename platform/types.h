@@ -33,6 +33,8 @@ using LPCSTR = const char*;
 using LPVOID = void*;
 using LPCVOID = const void*;
 
+// Handles of kernel objects and windows are values looked up in tables,
+// never pointers to follow: HWND__ is never defined.
 using HANDLE = void*;
 using HINSTANCE = void*;
 using HMODULE = void*;

@@ -119,18 +119,18 @@ TEST_P(Controls, EachIsNamedAndSaysWhatItIs)
     With(c.window, [&](QWidget* window) {
         size_t seen = 0;
         for (QObject* o : window->children()) {
-            const HWND h = AfxHandleOf(qobject_cast<QWidget*>(o));
-            if (!h)
+            const AfxWindowRecord* r = AfxRecord(AfxHandleOf(qobject_cast<QWidget*>(o)));
+            if (!r)
                 continue;
             ++seen;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
-            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << h->id;
-            EXPECT_EQ(a->role(), c.roles.at(h->id)) << h->id;
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << r->id;
+            EXPECT_EQ(a->role(), c.roles.at(r->id)) << r->id;
             // What only shows something is no stop on the keyboard's way; buttons are.
             const bool reads = a->role() == kLabel || a->role() == kPicture || a->role() == kBar;
             if (reads || a->role() == kButton || a->role() == QAccessible::CheckBox) {
-                EXPECT_EQ(a->state().focusable, !reads) << h->id;
-                EXPECT_EQ(a->actionInterface()->actionNames().isEmpty(), reads) << h->id;
+                EXPECT_EQ(a->state().focusable, !reads) << r->id;
+                EXPECT_EQ(a->actionInterface()->actionNames().isEmpty(), reads) << r->id;
             }
         }
         EXPECT_EQ(seen, c.roles.size());

@@ -82,6 +82,35 @@ TEST(ModalDialog, EndsAndExchangesData)
     }
 }
 
+// Each control shows the text its template gives it (the dialog its title).
+TEST(DialogTemplate, EveryControlKeepsItsCreationText)
+{
+    const AFX_DLGITEM items[] = {
+        {u"Edit", u"/skins/Blue", 1040, 2, 2, 60, 10, WS_CHILD | WS_BORDER, 0},
+        {u"Button", u"Browse", 1041, 2, 14, 30, 10, WS_CHILD | BS_PUSHBUTTON, 0},
+        {u"Button", u"FLASH", 1042, 34, 14, 30, 10, WS_CHILD | BS_OWNERDRAW, 0},
+        {u"Button", u"Warn", 1043, 2, 26, 60, 10, WS_CHILD | BS_AUTOCHECKBOX, 0},
+        {u"Static", u"Folder:", 1044, 2, 38, 60, 10, WS_CHILD, 0},
+    };
+    const AFX_DLGTEMPLATE dialog = {
+        901, WS_POPUP | WS_CAPTION, 0, 80, 60, u"Texts", u"System", 8, items, std::size(items)};
+    CDialog dlg(901);
+    dlg.InitModalIndirect(&dialog);
+    const auto textOf = [](const CWnd* pWnd) {
+        CString text;
+        if (pWnd)
+            pWnd->GetWindowText(text);
+        return text;
+    };
+    ModalRecorder modal(IDCANCEL, [&](CDialog* d) {
+        EXPECT_EQ(textOf(d), CString(u"Texts"));
+        // The edit field's text is the line it shows.
+        for (const AFX_DLGITEM& item : items)
+            EXPECT_EQ(textOf(d->GetDlgItem(int(item.nID))), CString(item.lpszText)) << "control " << item.nID;
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 TEST(UnattendedMessageBox, SavedPrintedAndAnsweredWithItsDefault)
 {
     FixtureTree tree;

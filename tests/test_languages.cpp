@@ -177,9 +177,9 @@ void AddTexts(QWidget* window, QStringList& texts)
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w))
             texts << a->text(QAccessible::Name) << a->text(QAccessible::Description);
-        if (HWND h = AfxHandleOf(w)) {
-            texts << QString::fromStdU16String(h->text);
-            if (auto* pBar = dynamic_cast<CLevelBar*>(h->pWnd))
+        if (const AfxWindowRecord* r = AfxRecord(AfxHandleOf(w))) {
+            texts << r->window->Text();
+            if (auto* pBar = dynamic_cast<CLevelBar*>(r->pWnd))
                 texts << QString::fromStdU16String(pBar->m_strText.str());
         }
         texts << w->toolTip();

@@ -274,4 +274,23 @@ TEST(Wnd, MendedFaults)
     }
 }
 
+TEST(WindowHandles, StaleHandleIsRefusedAfterANewWindowTakesItsSlot)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // earlier windows' slots
+    CWnd first, second;
+    ASSERT_TRUE(first.CreateEx(0, AFX_WNDCLASS_GENERIC, u"first", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
+    const HWND hOld = first.m_hWnd;
+    first.DestroyWindow();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the widget is gone
+    ASSERT_TRUE(second.CreateEx(0, AFX_WNDCLASS_GENERIC, u"second", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
+    const HWND hNew = second.m_hWnd;
+    // The same slot of the window table, a new generation.
+    EXPECT_EQ(UINT_PTR(hNew) & 0xFFFFFFFF, UINT_PTR(hOld) & 0xFFFFFFFF);
+    EXPECT_NE(hNew, hOld);
+    EXPECT_FALSE(IsWindow(hOld));
+    EXPECT_EQ(CWnd::FromHandlePermanent(hOld), nullptr);
+    EXPECT_EQ(::SendMessage(hOld, WM_GETTEXTLENGTH), 0);
+    EXPECT_EQ(::SendMessage(hNew, WM_GETTEXTLENGTH), 6);
+}
+
 } // namespace
