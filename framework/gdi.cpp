@@ -8,7 +8,6 @@
 
 #include "framework/gdi_p.h"
 #include "framework/hwnd_p.h"
-#include "platform/qt/bitmap_p.h"
 
 QColor AfxColor(COLORREF c)
 {
@@ -300,13 +299,17 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
         return TRUE;
     QPainter* p = m_hDC->painter;
     const QRect target(x, y, nWidth, nHeight);
-    const HBITMAP source = pSrcDC->m_hDC->bitmap;
+    BITMAP bm{};
+    const auto* pixels = static_cast<const uchar*>(GetBitmapPixels(pSrcDC->m_hDC->bitmap, &bm));
+    // The picture's own pixels, drawn where they are, without a copy.
+    const QImage source = pixels ? QImage(pixels, bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, QImage::Format_RGB32)
+                                 : QImage();
     const QRect wanted(xSrc, ySrc, nWidth, nHeight);
-    const QRect available = source ? wanted.intersected(source->image.rect()) : QRect();
+    const QRect available = wanted.intersected(source.rect());
     if (available != wanted)
         p->fillRect(target, AfxColor(AFX_NO_PICTURE_COLOUR));
     if (!available.isEmpty())
-        p->drawImage(QPoint(x + available.x() - xSrc, y + available.y() - ySrc), source->image, available);
+        p->drawImage(QPoint(x + available.x() - xSrc, y + available.y() - ySrc), source, available);
     return TRUE;
 }
 

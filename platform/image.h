@@ -18,5 +18,11 @@ BOOL DeleteObject(HBITMAP hBitmap);
 struct BITMAP {
     LONG bmWidth;
     LONG bmHeight;
+    LONG bmWidthBytes; // bytes from the start of one row to the next
 };
 BOOL GetBitmapSize(HBITMAP hBitmap, BITMAP* pBitmap);
+
+// The pixels of a bitmap, for drawing it: bmHeight rows of bmWidth 32-bit
+// values 0xXXRRGGBB (the top byte unused), top row first, as GetBitmapSize
+// describes them. They stay valid until the bitmap is released. Null for null.
+const void* GetBitmapPixels(HBITMAP hBitmap, BITMAP* pBitmap);

@@ -1,15 +1,19 @@
 #include "platform/image.h"
 
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "platform/error.h"
-
-#include "platform/qt/bitmap_p.h"
 #include "platform/text.h"
+
+struct HBITMAP__ {
+    QImage image;
+};
 
 namespace {
 // Skin pictures are a few hundred pixels a side; the decoder refuses anything
@@ -62,7 +66,12 @@ BOOL GetBitmapSize(HBITMAP hBitmap, BITMAP* pBitmap)
 {
     if (!hBitmap || !pBitmap)
         return FALSE;
-    pBitmap->bmWidth = hBitmap->image.width();
-    pBitmap->bmHeight = hBitmap->image.height();
+    const QImage& image = hBitmap->image;
+    *pBitmap = BITMAP{image.width(), image.height(), LONG(image.bytesPerLine())};
     return TRUE;
+}
+
+const void* GetBitmapPixels(HBITMAP hBitmap, BITMAP* pBitmap)
+{
+    return GetBitmapSize(hBitmap, pBitmap) ? std::as_const(hBitmap->image).constBits() : nullptr;
 }
