@@ -1,6 +1,7 @@
 // The framework's growable arrays.
 #pragma once
 
+#include <cassert>
 #include <utility>
 #include <vector>
 
@@ -17,13 +18,24 @@ public:
         m_items.push_back(std::move(item));
         return GetSize() - 1;
     }
-    TYPE GetAt(int nIndex) const { return m_items.at(size_t(nIndex)); }
-    TYPE operator[](int nIndex) const { return GetAt(nIndex); }
+    const TYPE& GetAt(int nIndex) const { return m_items[Checked(nIndex)]; }
+    TYPE& GetAt(int nIndex) { return m_items[Checked(nIndex)]; }
+    const TYPE& operator[](int nIndex) const { return GetAt(nIndex); }
+    TYPE& operator[](int nIndex) { return GetAt(nIndex); }
     void Append(const CArray& other) { m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end()); }
     // The elements in order, GetSize() of them.
     TYPE* GetData() { return m_items.data(); }
 
 private:
+    // An index outside the array is the caller's fault, caught by the
+    // assertion in checked builds: an exception could not cross the
+    // toolkit's event loop.
+    size_t Checked(int nIndex) const
+    {
+        assert(nIndex >= 0 && nIndex < GetSize());
+        return size_t(nIndex);
+    }
+
     std::vector<TYPE> m_items;
 };
 

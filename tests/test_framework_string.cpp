@@ -1,6 +1,8 @@
-// The framework string: printf formatting with the wide conventions, and searching.
+// The framework string: printf formatting with the wide conventions, and
+// searching; the arrays that hold strings and figures.
 #include <gtest/gtest.h>
 
+#include "framework/array.h"
 #include "framework/string.h"
 
 namespace {
@@ -41,6 +43,19 @@ TEST(FrameworkString, FindAndPieces)
     EXPECT_EQ(s.Right(2), CString(u");"));
     CString t = u"  x  ";
     EXPECT_EQ(t.TrimLeft().TrimRight(), CString(u"x"));
+}
+
+TEST(FrameworkArray, IndexGivesTheElementItself)
+{
+    CStringArray names;
+    names.Add(u"FLASH");
+    names[0] = u"SD"; // stored, not set on a copy
+    EXPECT_EQ(names.GetAt(0), CString(u"SD"));
+    EXPECT_EQ(&names[0], names.GetData());
+#ifndef NDEBUG
+    // Caught where it happens, not as an exception out of the event loop.
+    EXPECT_DEATH(names.GetAt(1), "nIndex");
+#endif
 }
 
 } // namespace
