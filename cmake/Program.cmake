@@ -10,10 +10,10 @@ add_library(quillet_program OBJECT
     browser/FolderWalk.cpp
     monitor/QuickActions.cpp
     monitor/QuilletView.cpp
-    monitor/ReadoutText.cpp
     monitor/Readouts.cpp
     skin/ImageButton.cpp
     skin/LevelBar.cpp
+    skin/Readout.cpp
     skin/SkinAboutDlg.cpp
     skin/SkinDrawing.cpp
     skin/SkinColourFile.cpp

@@ -1,12 +1,11 @@
 #include "memory/MemoryDlg.h"
 
 #include "framework/snapshot.h"
-#include "monitor/QuilletView.h"
-#include "monitor/ReadoutText.h"
 #include "platform/disk.h"
 #include "platform/synch.h"
 #include "platform/volumes.h"
 #include "res/resource.h"
+#include "skin/Readout.h"
 #include "skin/SkinDrawing.h"
 #include "skin/SkinPaths.h"
 
@@ -167,7 +166,7 @@ void CMemoryDlg::UpdateVolumeBar(int nRow, CLevelBar& bar)
     bar.SetColors(m_clrBarBack, m_clrBarNormal, m_clrBarText, 1);
     int nPos = 0;
     if (m_nVolumeCount >= nRow) {
-        nPos = CQuilletView::PercentOf(m_arrVolumeFigures[2 * nRow - 2], m_arrVolumeFigures[2 * nRow - 1]);
+        nPos = PercentOf(m_arrVolumeFigures[2 * nRow - 2], m_arrVolumeFigures[2 * nRow - 1]);
         bar.SetText(m_arrVolumeNames[nRow - 1], 1);
     }
     bar.SendMessage(PBM_SETPOS, WPARAM(nPos), 0);

@@ -2,10 +2,10 @@
 #include "framework/app.h"
 #include "memory/MemoryDlg.h"
 #include "monitor/QuilletView.h"
-#include "monitor/ReadoutText.h"
 #include "platform/device.h"
 #include "res/resource.h"
 #include "settings/SettingsDlg.h"
+#include "skin/Readout.h"
 #include "skin/SkinAboutDlg.h"
 
 namespace {

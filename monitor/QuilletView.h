@@ -26,8 +26,6 @@ public:
     void SoftReset();
     void PressPowerKey();
 
-    static int PercentOf(ULONGLONG nPart, ULONGLONG nWhole);
-    static float RoundTo(float fValue, int nFactor);
     // The text over the main battery: the percentage, or a word when the
     // platform reports none.
     CString BatteryPercentText() const;

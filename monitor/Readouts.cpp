@@ -1,11 +1,8 @@
 // The battery, memory and storage read-outs of the monitor view.
-#include <cmath>
-#include <limits>
-
 #include "monitor/QuilletView.h"
-#include "monitor/ReadoutText.h"
 #include "platform/power.h"
 #include "res/resource.h"
+#include "skin/Readout.h"
 
 namespace {
 
@@ -109,27 +106,4 @@ void CQuilletView::UpdateStorageText()
 {
     if (m_arrFigures.GetSize() >= 4)
         SetTextIfChanged(m_btnStorageText, ReadoutText(kFormats, m_nStorageTextMode, m_arrFigures[2], m_arrFigures[3]));
-}
-
-float CQuilletView::RoundTo(float fValue, int nFactor)
-{
-    if (nFactor == 0 || !std::isfinite(fValue))
-        return 0.0f;
-    const float x = float(nFactor) * fValue;
-    double dRounded = x >= 0 ? double(x) + 0.5 : double(x) - 0.5;
-    // Keep the conversion defined however large the value.
-    constexpr double kLimit = 9.0e18;
-    dRounded = std::fmax(-kLimit, std::fmin(kLimit, dRounded));
-    return float(static_cast<long long>(dRounded)) / float(nFactor);
-}
-
-int CQuilletView::PercentOf(ULONGLONG nPart, ULONGLONG nWhole)
-{
-    // No total: nothing to be a share of.
-    if (nWhole == 0)
-        return 0;
-    const float fPercent = float(double(nPart) / double(nWhole) * 100.0);
-    const float fRounded = RoundTo(fPercent, 1);
-    constexpr float kMax = float(std::numeric_limits<int>::max() / 2);
-    return int(std::fmin(fRounded, kMax));
 }

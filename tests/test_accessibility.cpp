@@ -17,6 +17,7 @@
 #include "monitor_fixture.h"
 #include "res/resource.h"
 #include "settings/SettingsDlg.h"
+#include "skin/Readout.h"
 #include "skin/SkinAboutDlg.h"
 #include "skin/SkinPaths.h"
 
@@ -181,7 +182,7 @@ TEST_F(Accessibility, BarsTellTheFiguresTheReadoutsShow)
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(Name(view->m_btnBatteryText), "Main battery: 57%");
     EXPECT_EQ(Name(view->m_btnMemoryText), "Memory: Free: 12.00 MB");
-    const int storage = CQuilletView::PercentOf(view->m_arrFigures[2], view->m_arrFigures[3]);
+    const int storage = PercentOf(view->m_arrFigures[2], view->m_arrFigures[3]);
     const struct {
         CLevelBar& bar;
         const char* name;

@@ -1,7 +1,7 @@
 // The bars' percentages: rounding halves away from zero, and no division by zero.
 #include <gtest/gtest.h>
 
-#include "monitor/QuilletView.h"
+#include "skin/Readout.h"
 
 namespace {
 
@@ -23,16 +23,16 @@ TEST(PercentOf, RoundsHalvesUpAndGuardsZero)
         {"BeyondTwoGiBHalf", 3ULL << 30, 6ULL << 30, 50},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CQuilletView::PercentOf(c.part, c.whole), c.percent) << c.name;
+        EXPECT_EQ(PercentOf(c.part, c.whole), c.percent) << c.name;
 }
 
 TEST(RoundTo, HalvesAwayFromZero)
 {
-    EXPECT_FLOAT_EQ(CQuilletView::RoundTo(37.5f, 1), 38.0f);
-    EXPECT_FLOAT_EQ(CQuilletView::RoundTo(-37.5f, 1), -38.0f);
-    EXPECT_FLOAT_EQ(CQuilletView::RoundTo(49.49f, 1), 49.0f);
-    EXPECT_FLOAT_EQ(CQuilletView::RoundTo(1.25f, 10), 1.3f);
-    EXPECT_FLOAT_EQ(CQuilletView::RoundTo(1e30f, 1), 9.0e18f); // large values stay defined
+    EXPECT_FLOAT_EQ(RoundTo(37.5f, 1), 38.0f);
+    EXPECT_FLOAT_EQ(RoundTo(-37.5f, 1), -38.0f);
+    EXPECT_FLOAT_EQ(RoundTo(49.49f, 1), 49.0f);
+    EXPECT_FLOAT_EQ(RoundTo(1.25f, 10), 1.3f);
+    EXPECT_FLOAT_EQ(RoundTo(1e30f, 1), 9.0e18f); // large values stay defined
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// A read-out's texts: free, total, used or free over total of a byte count
-// in megabytes, cycled by taps, on an image button.
+// A read-out, as the monitor screen and the memory dialog show one: free,
+// total, used or free over total of a byte count in megabytes on an image
+// button, cycled by taps, and the free share as a level bar's position.
 #pragma once
 
 #include "framework/wnd.h"
@@ -22,3 +23,9 @@ int NextReadoutMode(int nMode);
 // Sets the window's text only when it differs, as setting it repaints;
 // returns whether it did.
 BOOL SetTextIfChanged(CWnd& wnd, const CString& strText);
+
+// The integer percentage of part in whole, rounded half away from zero; 0
+// when there is no whole.
+int PercentOf(ULONGLONG nPart, ULONGLONG nWhole);
+// The value rounded to 1 / factor, halves away from zero.
+float RoundTo(float fValue, int nFactor);

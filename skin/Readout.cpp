@@ -1,4 +1,7 @@
-#include "monitor/ReadoutText.h"
+#include "skin/Readout.h"
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -49,4 +52,27 @@ BOOL SetTextIfChanged(CWnd& wnd, const CString& strText)
         return FALSE;
     wnd.SetWindowText(strText);
     return TRUE;
+}
+
+float RoundTo(float fValue, int nFactor)
+{
+    if (nFactor == 0 || !std::isfinite(fValue))
+        return 0.0f;
+    const float x = float(nFactor) * fValue;
+    double dRounded = x >= 0 ? double(x) + 0.5 : double(x) - 0.5;
+    // Keep the conversion defined however large the value.
+    constexpr double kLimit = 9.0e18;
+    dRounded = std::fmax(-kLimit, std::fmin(kLimit, dRounded));
+    return float(static_cast<long long>(dRounded)) / float(nFactor);
+}
+
+int PercentOf(ULONGLONG nPart, ULONGLONG nWhole)
+{
+    // No total: nothing to be a share of.
+    if (nWhole == 0)
+        return 0;
+    const float fPercent = float(double(nPart) / double(nWhole) * 100.0);
+    const float fRounded = RoundTo(fPercent, 1);
+    constexpr float kMax = float(std::numeric_limits<int>::max() / 2);
+    return int(std::fmin(fRounded, kMax));
 }
