@@ -1,6 +1,5 @@
 #include "browser/FolderBrowserDlg.h"
 
-#include "framework/snapshot.h"
 #include "res/resource.h"
 #include "skin/SkinDrawing.h"
 #include "skin/SkinPaths.h"
@@ -37,35 +36,24 @@ const ModeOptions* OptionsOf(int nMode)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CFolderBrowserDlg, CDialog)
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
 CFolderBrowserDlg::CFolderBrowserDlg(
     CString strImageExt, CString strSkinFolder, int nMode, CStringArray* pFolders, CStringArray* pFiles, CWnd* pParent)
-    : CDialog(IDD_FOLDER_BROWSER, pParent), m_nMode(nMode), m_pFolders(pFolders), m_pFiles(pFiles),
-      m_strSkinFolder(std::move(strSkinFolder)), m_strImageExt(std::move(strImageExt))
+    : CSkinDialog(
+          IDD_FOLDER_BROWSER, kBrowserScreen, IDS_ERROR, std::move(strImageExt), std::move(strSkinFolder), pParent),
+      m_nMode(nMode), m_pFolders(pFolders), m_pFiles(pFiles)
 {
-}
-
-CFolderBrowserDlg::~CFolderBrowserDlg()
-{
-    DeleteObject(m_hBackground);
 }
 
 void CFolderBrowserDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CSkinDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDCANCEL, m_btnCancel);
     DDX_Control(pDX, IDOK, m_btnOK);
 }
 
 BOOL CFolderBrowserDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    AfxRegisterSnapshot(this, kBrowserScreen);
-    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kBrowserScreen, m_strImageExt), IDS_ERROR);
+    CSkinDialog::OnInitDialog();
     SetupImageButtons({&m_btnOK, &m_btnCancel}, m_hBackground);
     m_btnOK.SetAccessibleName(IDS_NAME_OK);
     m_btnCancel.SetAccessibleName(IDS_NAME_CANCEL);
@@ -105,7 +93,7 @@ BOOL CFolderBrowserDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         if (hti.flags & TVHT_ONITEMSTATEICON)
             m_tree.OnStateIconClick(hti.hItem);
     }
-    return CDialog::OnNotify(wParam, lParam, pResult);
+    return CSkinDialog::OnNotify(wParam, lParam, pResult);
 }
 
 void CFolderBrowserDlg::OnOK()
@@ -124,15 +112,5 @@ void CFolderBrowserDlg::OnOK()
             MessageBox(strMessage, u"Quillet", MB_ICONEXCLAMATION | MB_OK);
         }
     }
-    CDialog::OnOK();
-}
-
-void CFolderBrowserDlg::OnPaint()
-{
-    PaintSkinImage(this, m_hBackground);
-}
-
-void CFolderBrowserDlg::OnDestroy()
-{
-    CDialog::OnDestroy();
+    CSkinDialog::OnOK();
 }

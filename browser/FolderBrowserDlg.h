@@ -3,8 +3,8 @@
 #pragma once
 
 #include "browser/FolderTree.h"
-#include "framework/dialog.h"
 #include "skin/ImageButton.h"
+#include "skin/SkinDialog.h"
 
 // What the dialog is for: the tree's options and what OK hands back.
 enum BrowseMode {
@@ -15,12 +15,11 @@ enum BrowseMode {
     bmCheckAllWithRom = 5, // the same, in-ROM files too
 };
 
-class CFolderBrowserDlg : public CDialog {
+class CFolderBrowserDlg : public CSkinDialog {
 public:
     // The lists belong to the caller and must outlive the dialog.
     CFolderBrowserDlg(CString strImageExt, CString strSkinFolder, int nMode, CStringArray* pFolders,
         CStringArray* pFiles, CWnd* pParent = nullptr);
-    ~CFolderBrowserDlg() override;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -30,19 +29,12 @@ public:
     CString m_strResult;
     CImageButton m_btnCancel;
     CImageButton m_btnOK;
-    HBITMAP m_hBackground = nullptr;
     CFolderTree m_tree;
     int m_nMode;
     CStringArray* m_pFolders;
     CStringArray* m_pFiles;
-    CString m_strSkinFolder;
-    CString m_strImageExt;
-
-    void OnPaint();
-    void OnDestroy();
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void DoDataExchange(CDataExchange* pDX) override;
-    DECLARE_MESSAGE_MAP()
 };

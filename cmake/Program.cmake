@@ -15,6 +15,7 @@ add_library(quillet_program OBJECT
     skin/LevelBar.cpp
     skin/Readout.cpp
     skin/SkinAboutDlg.cpp
+    skin/SkinDialog.cpp
     skin/SkinDrawing.cpp
     skin/SkinColourFile.cpp
     skin/SkinPaths.cpp

@@ -1,13 +1,12 @@
 #include "memory/MemoryDlg.h"
 
-#include "framework/snapshot.h"
 #include "platform/disk.h"
+#include "platform/metrics.h"
 #include "platform/synch.h"
 #include "platform/volumes.h"
 #include "res/resource.h"
 #include "skin/Readout.h"
 #include "skin/SkinDrawing.h"
-#include "skin/SkinPaths.h"
 
 namespace {
 
@@ -22,9 +21,7 @@ constexpr WCHAR kNoVolume[] = u"-------";
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CMemoryDlg, CDialog)
-    ON_WM_PAINT()
-    ON_WM_DESTROY()
+BEGIN_MESSAGE_MAP(CMemoryDlg, CSkinDialog)
     ON_BN_CLICKED(IDC_REFRESH_TASKS, &CMemoryDlg::FillTaskList)
     ON_BN_CLICKED(IDC_KILL_TASK, &CMemoryDlg::OnKillTask)
     ON_BN_CLICKED(IDC_VOLUME_TEXT1, &CMemoryDlg::OnNextVolumeText1)
@@ -34,20 +31,14 @@ END_MESSAGE_MAP()
 
 CMemoryDlg::CMemoryDlg(COLORREF clrMainText, COLORREF clrBarText, COLORREF clrBarBack, COLORREF clrBarNormal,
     const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent)
-    : CDialog(IDD_MEMORY, pParent), m_strImageExt(strImageExt), m_strSkinFolder(strSkinFolder),
+    : CSkinDialog(IDD_MEMORY, kMemoryScreen, IDS_QUILLET_ERROR, strImageExt, strSkinFolder, pParent),
       m_clrMainText(clrMainText), m_clrBarText(clrBarText), m_clrBarBack(clrBarBack), m_clrBarNormal(clrBarNormal)
 {
 }
 
-CMemoryDlg::~CMemoryDlg()
-{
-    // The window and its controls are gone by now; fonts and lists go with the members.
-    DeleteObject(m_hBackground);
-}
-
 void CMemoryDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CSkinDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_KILL_TASK, m_btnKill);
     DDX_Control(pDX, IDC_REFRESH_TASKS, m_btnRefresh);
     DDX_Control(pDX, IDC_VOLUME_ICON1, m_btnVolumeIcon1);
@@ -63,12 +54,9 @@ void CMemoryDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CMemoryDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    AfxRegisterSnapshot(this, kMemoryScreen);
+    CSkinDialog::OnInitDialog();
     for (CLevelBar* pBar : {&m_barVolume1, &m_barVolume2, &m_barVolume3})
         pBar->ShowWindow(SW_SHOWNORMAL);
-    m_hBackground = LoadSkinImage(
-        this, SkinImagePath(m_strSkinFolder, kMemoryScreen, m_strImageExt), IDS_QUILLET_ERROR);
     CreateSkinFont(m_font, IsVgaScreen() ? 40 : 20);
 
     SetupImageButtons({&m_btnVolumeIcon1, &m_btnVolumeIcon3, &m_btnVolumeIcon2, &m_btnVolumeText1, &m_btnVolumeText3,
@@ -93,16 +81,6 @@ BOOL CMemoryDlg::OnInitDialog()
     SetupTaskList();
     FillTaskList();
     return TRUE;
-}
-
-void CMemoryDlg::OnPaint()
-{
-    PaintSkinImage(this, m_hBackground);
-}
-
-void CMemoryDlg::OnDestroy()
-{
-    CDialog::OnDestroy();
 }
 
 void CMemoryDlg::FindVolumes()

@@ -3,16 +3,15 @@
 #pragma once
 
 #include "framework/array.h"
-#include "framework/dialog.h"
 #include "framework/imagelist.h"
 #include "skin/ImageButton.h"
 #include "skin/LevelBar.h"
+#include "skin/SkinDialog.h"
 
-class CMemoryDlg : public CDialog {
+class CMemoryDlg : public CSkinDialog {
 public:
     CMemoryDlg(COLORREF clrMainText, COLORREF clrBarText, COLORREF clrBarBack, COLORREF clrBarNormal,
         const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent = nullptr);
-    ~CMemoryDlg() override;
 
     BOOL OnInitDialog() override;
 
@@ -40,12 +39,9 @@ public:
     CLevelBar m_barVolume1;
     CLevelBar m_barVolume3;
     CLevelBar m_barVolume2;
-    HBITMAP m_hBackground = nullptr;
     int m_nVolumeTextMode1 = 0;
     int m_nVolumeTextMode2 = 0;
     int m_nVolumeTextMode3 = 0;
-    CString m_strImageExt;
-    CString m_strSkinFolder;
     CArray<CString> m_arrVolumeNames;
     // Free to the caller, then total, in bytes, two per volume.
     CArray<ULONGLONG> m_arrVolumeFigures;
@@ -59,8 +55,6 @@ public:
     HWND m_hTaskList = nullptr;
 
     // Message handlers.
-    void OnPaint();
-    void OnDestroy();
     void OnKillTask();
     void OnNextVolumeText1();
     void OnNextVolumeText2();

@@ -6,10 +6,9 @@
 #include <string>
 
 #include "browser/FolderBrowserDlg.h"
-#include "framework/snapshot.h"
+#include "platform/metrics.h"
 #include "res/resource.h"
 #include "skin/SkinDrawing.h"
-#include "skin/SkinPaths.h"
 #include "support/SettingsStore.h"
 
 namespace {
@@ -20,9 +19,7 @@ constexpr int kLongestDelay = 15;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CSettingsDlg, CDialog)
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
+BEGIN_MESSAGE_MAP(CSettingsDlg, CSkinDialog)
     ON_BN_CLICKED(IDC_DELAY_DOWN, &CSettingsDlg::OnDelayDown)
     ON_BN_CLICKED(IDC_DELAY_UP, &CSettingsDlg::OnDelayUp)
     ON_BN_CLICKED(IDC_BROWSE, &CSettingsDlg::OnBrowse)
@@ -31,20 +28,16 @@ END_MESSAGE_MAP()
 
 CSettingsDlg::CSettingsDlg(COLORREF clrMainText, int nDelay, BOOL bSoftResetWarning, CString strImageExt,
     CString strProgramFolder, CString strSkinFolder, CWnd* pParent)
-    : CDialog(IDD_SETTINGS, pParent), m_strProgramFolder(std::move(strProgramFolder)),
-      m_strSkinFolder(std::move(strSkinFolder)), m_nDelay(nDelay), m_bSoftResetWarning(bSoftResetWarning),
-      m_strImageExt(std::move(strImageExt)), m_clrMainText(clrMainText)
+    : CSkinDialog(
+          IDD_SETTINGS, kSettingsScreen, IDS_QUILLET_ERROR, std::move(strImageExt), std::move(strSkinFolder), pParent),
+      m_strProgramFolder(std::move(strProgramFolder)), m_nDelay(nDelay), m_bSoftResetWarning(bSoftResetWarning),
+      m_clrMainText(clrMainText)
 {
-}
-
-CSettingsDlg::~CSettingsDlg()
-{
-    DeleteObject(m_hBackground);
 }
 
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CSkinDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SKIN_FOLDER, m_editSkinFolder);
     DDX_Control(pDX, IDCANCEL, m_btnCancel);
     DDX_Control(pDX, IDOK, m_btnOK);
@@ -58,11 +51,8 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSettingsDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    AfxRegisterSnapshot(this, kSettingsScreen);
+    CSkinDialog::OnInitDialog();
     m_editSkinFolder.SetWindowText(m_strSkinFolder);
-    m_hBackground = LoadSkinImage(
-        this, SkinImagePath(m_strSkinFolder, kSettingsScreen, m_strImageExt), IDS_QUILLET_ERROR);
 
     const bool bVga = IsVgaScreen();
     CreateSkinFont(m_fontSmall, bVga ? 32 : 16);
@@ -185,17 +175,7 @@ void CSettingsDlg::OnOK()
     UpdateData(TRUE);
     WritePauseSetting(DWORD(m_nDelay));
     WriteSoftResetWarningSetting(DWORD(m_nWarningCheck));
-    CDialog::OnOK();
-}
-
-void CSettingsDlg::OnPaint()
-{
-    PaintSkinImage(this, m_hBackground);
-}
-
-void CSettingsDlg::OnDestroy()
-{
-    CDialog::OnDestroy();
+    CSkinDialog::OnOK();
 }
 
 HBRUSH CSettingsDlg::OnCtlColor(CDC* pDC, CWnd*, UINT)

@@ -3,15 +3,14 @@
 // take effect at the next start.
 #pragma once
 
-#include "framework/dialog.h"
 #include "framework/edit.h"
 #include "skin/ImageButton.h"
+#include "skin/SkinDialog.h"
 
-class CSettingsDlg : public CDialog {
+class CSettingsDlg : public CSkinDialog {
 public:
     CSettingsDlg(COLORREF clrMainText, int nDelay, BOOL bSoftResetWarning, CString strImageExt,
         CString strProgramFolder, CString strSkinFolder, CWnd* pParent = nullptr);
-    ~CSettingsDlg() override;
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -32,18 +31,13 @@ public:
     CImageButton m_btnDelayDown;
     CImageButton m_btnWarning;
     int m_nWarningCheck = 0;
-    HBITMAP m_hBackground = nullptr;
     CString m_strProgramFolder;
-    CString m_strSkinFolder;
     int m_nDelay;
     BOOL m_bSoftResetWarning;
-    CString m_strImageExt;
     CFont m_fontSmall;
     CFont m_fontLarge;
     COLORREF m_clrMainText;
 
-    void OnPaint();
-    void OnDestroy();
     void OnDelayDown();
     void OnDelayUp();
     void OnBrowse();

@@ -1,9 +1,8 @@
 #include "skin/SkinAboutDlg.h"
 
-#include "framework/snapshot.h"
+#include "platform/metrics.h"
 #include "res/resource.h"
 #include "skin/SkinDrawing.h"
-#include "skin/SkinPaths.h"
 
 namespace {
 
@@ -11,25 +10,15 @@ constexpr int kAboutScreen = 3;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CSkinAboutDlg, CDialog)
-    ON_WM_PAINT()
-    ON_WM_DESTROY()
-END_MESSAGE_MAP()
-
 CSkinAboutDlg::CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent)
-    : CDialog(IDD_ABOUTBOX, pParent), m_clrText(clrText), m_strImageExt(strImageExt), m_strSkinFolder(strSkinFolder)
+    : CSkinDialog(IDD_ABOUTBOX, kAboutScreen, IDS_QUILLET_ERROR, strImageExt, strSkinFolder, pParent),
+      m_clrText(clrText)
 {
-}
-
-CSkinAboutDlg::~CSkinAboutDlg()
-{
-    // The window and its controls are gone by now; the fonts go with the members.
-    DeleteObject(m_hBackground);
 }
 
 void CSkinAboutDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CSkinDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_ABOUT_ICON, m_btnIcon);
     DDX_Control(pDX, IDC_ABOUT_NAME, m_btnName);
     DDX_Control(pDX, IDC_ABOUT_VERSION, m_btnVersion);
@@ -39,9 +28,7 @@ void CSkinAboutDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSkinAboutDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    AfxRegisterSnapshot(this, kAboutScreen);
-    m_hBackground = LoadSkinImage(this, SkinImagePath(m_strSkinFolder, kAboutScreen, m_strImageExt), IDS_QUILLET_ERROR);
+    CSkinDialog::OnInitDialog();
 
     const bool bVga = IsVgaScreen();
     CreateSkinFont(m_fontLarge, bVga ? 48 : 24);
@@ -58,14 +45,4 @@ BOOL CSkinAboutDlg::OnInitDialog()
     m_btnCredit.SetWindowText(strCredit);
     m_btnIcon.SetAccessibleName(IDS_NAME_PROGRAM);
     return TRUE;
-}
-
-void CSkinAboutDlg::OnPaint()
-{
-    PaintSkinImage(this, m_hBackground);
-}
-
-void CSkinAboutDlg::OnDestroy()
-{
-    CDialog::OnDestroy();
 }

@@ -1,13 +1,12 @@
 // The About box in the skin's look: name, version, a notice and the credit line.
 #pragma once
 
-#include "framework/dialog.h"
 #include "skin/ImageButton.h"
+#include "skin/SkinDialog.h"
 
-class CSkinAboutDlg : public CDialog {
+class CSkinAboutDlg : public CSkinDialog {
 public:
     CSkinAboutDlg(COLORREF clrText, const CString& strImageExt, const CString& strSkinFolder, CWnd* pParent = nullptr);
-    ~CSkinAboutDlg() override;
 
     BOOL OnInitDialog() override;
 
@@ -16,17 +15,10 @@ public:
     CImageButton m_btnVersion;
     CImageButton m_btnNotice;
     CImageButton m_btnCredit;
-    HBITMAP m_hBackground = nullptr;
     COLORREF m_clrText;
-    CString m_strImageExt;
-    CString m_strSkinFolder;
     CFont m_fontLarge;
     CFont m_fontSmall;
 
-    void OnPaint();
-    void OnDestroy();
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    DECLARE_MESSAGE_MAP()
 };

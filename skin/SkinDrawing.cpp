@@ -20,6 +20,7 @@ void PaintSkinImage(CWnd* pWnd, HBITMAP hBackground)
 
 void CreateSkinFont(CFont& font, int nHeight)
 {
+    font.DeleteObject();
     font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, DEFAULT_QUALITY,
         FF_SCRIPT | VARIABLE_PITCH, u"Tahoma");
 }

@@ -20,7 +20,8 @@ void SetupImageButtons(std::initializer_list<CImageButton*> buttons, HBITMAP hBa
 // A button that shows text: its colour, alignment and font (with redraw).
 void SetupTextButton(CImageButton& button, COLORREF clrLabel, int nHAlign, int nVAlign, HFONT hFont);
 
-// Bold "Tahoma" (or what the system has for it) of the given cell height.
+// Bold "Tahoma" (or what the system has for it) of the given cell height,
+// in place of the font the object held (a dialog opened again).
 void CreateSkinFont(CFont& font, int nHeight);
 
 // OK and Cancel in the bottom corners of a dialog's client area, sized for the screen.
