@@ -145,33 +145,19 @@ BOOL CLuRegistry::KeyExists(LPCWSTR pszSubKey)
     return TRUE;
 }
 
-BOOL CLuRegistry::EnumKey(CLuString& strName)
-{
-    DWORD size = kNameChars;
-    LONG result = RegEnumKeyExW(
-        m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr, nullptr, nullptr);
-    if (result != ERROR_SUCCESS)
-        strName.GetBuffer(0)[0] = 0;
-    strName.ReleaseBuffer(-1);
-    return result == ERROR_SUCCESS;
-}
-
-BOOL CLuRegistry::EnumKeyFirst(CLuString& strName)
-{
-    m_nEnumIndex = 0;
-    return EnumKey(strName);
-}
-
-BOOL CLuRegistry::EnumKeyNext(CLuString& strName)
-{
-    ++m_nEnumIndex;
-    return EnumKey(strName);
-}
-
-BOOL CLuRegistry::EnumKeyAt(CLuString& strName, DWORD nIndex)
+BOOL CLuRegistry::EnumName(Listing listing, DWORD nIndex, CLuString& strName)
 {
     m_nEnumIndex = nIndex;
-    return EnumKey(strName);
+    DWORD size = kNameChars;
+    LPWSTR pszBuffer = strName.GetBuffer(kNameChars);
+    const LONG result = listing == Listing::keys
+        ? RegEnumKeyExW(m_hKey, m_nEnumIndex, pszBuffer, &size, nullptr, nullptr, nullptr, nullptr)
+        : RegEnumValueW(m_hKey, m_nEnumIndex, pszBuffer, &size, nullptr, nullptr, nullptr, nullptr);
+    // A failed read leaves the buffer as it was; the name must not survive.
+    if (result != ERROR_SUCCESS)
+        pszBuffer[0] = 0;
+    strName.ReleaseBuffer(-1);
+    return result == ERROR_SUCCESS;
 }
 
 BOOL CLuRegistry::DeleteValue(LPCWSTR pszName)
@@ -182,30 +168,6 @@ BOOL CLuRegistry::DeleteValue(LPCWSTR pszName)
 BOOL CLuRegistry::ValueExists(LPCWSTR pszName)
 {
     return pszName && RegQueryValueExW(m_hKey, pszName, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
-BOOL CLuRegistry::EnumValue(CLuString& strName)
-{
-    DWORD size = kNameChars;
-    LONG result = RegEnumValueW(
-        m_hKey, m_nEnumIndex, strName.GetBuffer(kNameChars), &size, nullptr, nullptr, nullptr, nullptr);
-    // A failed read leaves the buffer as it was; the name must not survive.
-    if (result != ERROR_SUCCESS)
-        strName.GetBuffer(0)[0] = 0;
-    strName.ReleaseBuffer(-1);
-    return result == ERROR_SUCCESS;
-}
-
-BOOL CLuRegistry::EnumValueFirst(CLuString& strName)
-{
-    m_nEnumIndex = 0;
-    return EnumValue(strName);
-}
-
-BOOL CLuRegistry::EnumValueNext(CLuString& strName)
-{
-    ++m_nEnumIndex;
-    return EnumValue(strName);
 }
 
 int CLuRegistry::GetValueType(LPCWSTR pszName)

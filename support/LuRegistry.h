@@ -31,14 +31,14 @@ public:
     BOOL DeleteKey(LPCWSTR pszSubKey);
     static BOOL DeleteKeyTree(HKEY hParent, LPCWSTR pszSubKey);
     BOOL KeyExists(LPCWSTR pszSubKey);
-    BOOL EnumKeyFirst(CLuString& strName);
-    BOOL EnumKeyNext(CLuString& strName);
-    BOOL EnumKeyAt(CLuString& strName, DWORD nIndex);
+    BOOL EnumKeyFirst(CLuString& strName) { return EnumName(Listing::keys, 0, strName); }
+    BOOL EnumKeyNext(CLuString& strName) { return EnumName(Listing::keys, m_nEnumIndex + 1, strName); }
+    BOOL EnumKeyAt(CLuString& strName, DWORD nIndex) { return EnumName(Listing::keys, nIndex, strName); }
 
     BOOL DeleteValue(LPCWSTR pszName);
     BOOL ValueExists(LPCWSTR pszName);
-    BOOL EnumValueFirst(CLuString& strName);
-    BOOL EnumValueNext(CLuString& strName);
+    BOOL EnumValueFirst(CLuString& strName) { return EnumName(Listing::values, 0, strName); }
+    BOOL EnumValueNext(CLuString& strName) { return EnumName(Listing::values, m_nEnumIndex + 1, strName); }
     // 1 binary, 2 DWORD, 3 string, 4 multi-string, 0 other or missing.
     int GetValueType(LPCWSTR pszName);
     DWORD GetValueSize(LPCWSTR pszName);
@@ -50,6 +50,8 @@ public:
     CLuString m_strSubKey;
 
 private:
-    BOOL EnumKey(CLuString& strName);
-    BOOL EnumValue(CLuString& strName);
+    enum class Listing { keys, values };
+    // Makes the index the current one and reads the name of the sub-key or
+    // value there; a failed read leaves the name empty.
+    BOOL EnumName(Listing listing, DWORD nIndex, CLuString& strName);
 };
