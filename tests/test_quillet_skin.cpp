@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "test_reg_process.h"
+#include "tools/skinpainter/colourfile.h"
 
 namespace {
 
@@ -37,13 +38,8 @@ constexpr Picture kPictures[] = {
     {"5_VGA", 469, 445},
 };
 
-constexpr const char* kColourFile = "MainTextColor = (22,46,122);\n"
-                                    "BarTextColor = (24,34,58);\n"
-                                    "BarBackColor = (226,233,242);\n"
-                                    "BarNormalColor = (88,196,120);\n"
-                                    "BarLowColor = (246,184,48);\n"
-                                    "BarCriticalColor = (232,84,72);\n"
-                                    "SkinType = (.png);\n";
+// The default skin's colours: every one reads as written.
+constexpr const char* kColourFile = kDefaultColourEntries;
 
 // Screen k's pictures are all one colour of their own.
 QColor ScreenColour(int nScreen)

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "colourfile.h"
 #include "glyphs.h"
 #include "screens.h"
 #include "style.h"
@@ -80,12 +81,5 @@ QByteArray ColourFileText()
 {
     // The reader takes the first match of each name anywhere in the text,
     // so the heading below must never spell one.
-    return "; Quillet default skin: colours as (red,green,blue)\n"
-           "MainTextColor = (22,46,122);\n"
-           "BarTextColor = (24,34,58);\n"
-           "BarBackColor = (226,233,242);\n"
-           "BarNormalColor = (88,196,120);\n"
-           "BarLowColor = (246,184,48);\n"
-           "BarCriticalColor = (232,84,72);\n"
-           "SkinType = (.png);\n";
+    return QByteArray("; Quillet default skin: colours as (red,green,blue)\n") + kDefaultColourEntries;
 }
