@@ -1,11 +1,12 @@
 // Handles as entries of a table, shared by the platform's kernel objects and
-// the framework's windows. Not for the program.
+// registry keys and the framework's windows. Not for the program.
 //
 // A handle's value is a slot's index and the slot's generation; closing an
 // entry gives its slot a new generation, so a closed handle, or one kept
 // after a new entry took its slot, finds nothing and is refused instead of
-// reaching freed memory. Values are never null and never all ones (the
-// platform's INVALID_HANDLE_VALUE).
+// reaching freed memory. Values are never all ones (the platform's
+// INVALID_HANDLE_VALUE) and never below 2^32, where null and the registry's
+// root keys are.
 #pragma once
 
 #include <mutex>

@@ -182,3 +182,17 @@ TEST_F(RegistryStoreTest, DeleteKeyRefusesSubKeysAndStalesOpenHandles)
     EXPECT_EQ(RegCloseKey(HKEY_LOCAL_MACHINE), ERROR_SUCCESS);
     RegCloseKey(parent);
 }
+
+TEST_F(RegistryStoreTest, StaleHandleDoesNotReachTheKeyInItsPlace)
+{
+    HKEY first = Create(u"Software\\First");
+    RegCloseKey(first);
+    HKEY second = Create(u"Software\\Second");
+    // The same slot of the handle table, a new generation.
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(second) & 0xFFFFFFFF, reinterpret_cast<UINT_PTR>(first) & 0xFFFFFFFF);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(Set(first, u"x", REG_DWORD, {1, 0, 0, 0}), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegQueryValueExW(second, u"x", nullptr, nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegCloseKey(first), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(second), ERROR_SUCCESS);
+}

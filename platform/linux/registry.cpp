@@ -1,25 +1,27 @@
 // The Reg* calls over the SQLite hive. A key is a row of `keys` (its parent's
 // id and its name); a value is a row of `vals`. Handles name a row and stay
-// valid until closed; a handle whose key was deleted gives ERROR_KEY_DELETED.
+// valid until closed, and a closed one is refused even after another key
+// took its place; a handle whose key was deleted gives ERROR_KEY_DELETED.
 #include "platform/registry.h"
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
-#include <unordered_set>
+#include <memory>
 #include <vector>
 
+#include "platform/handle_table_p.h"
 #include "platform/linux/registry_store.h"
 #include "platform/linux/registry_value.h"
 #include "platform/linux/sql_statement.h"
 #include "platform/text.h"
 
-struct HKEY__ {
+namespace {
+
+// What an open key's handle names; HKEY__ is never defined.
+struct OpenKey {
     std::int64_t id;
     std::string store; // a handle is good only for the hive it was opened in
 };
-
-namespace {
 
 using Access = RegistryStore::Access;
 
@@ -28,8 +30,12 @@ constexpr UINT_PTR kLastRoot = 0x80000003;
 constexpr size_t kMaxKeyName = 255;
 constexpr size_t kMaxValueName = 16383;
 
-std::mutex g_handlesMutex;
-std::unordered_set<HKEY> g_handles;
+// Open keys by handle; a handle's value lies above the root keys' values.
+HandleTable<std::unique_ptr<OpenKey>>& OpenKeys()
+{
+    static HandleTable<std::unique_ptr<OpenKey>> table;
+    return table;
+}
 
 bool IsRoot(HKEY key)
 {
@@ -43,19 +49,16 @@ LONG Resolve(HKEY key, std::int64_t& id)
         id = std::int64_t(reinterpret_cast<UINT_PTR>(key) - kFirstRoot + 1); // rows 1 to 4
         return ERROR_SUCCESS;
     }
-    std::lock_guard lock(g_handlesMutex);
-    if (!key || !g_handles.contains(key) || key->store != RegistryStore::Path())
+    const OpenKey* open = OpenKeys().Find(reinterpret_cast<UINT_PTR>(key));
+    if (!open || open->store != RegistryStore::Path())
         return ERROR_INVALID_HANDLE;
-    id = key->id;
+    id = open->id;
     return ERROR_SUCCESS;
 }
 
 HKEY NewHandle(std::int64_t id)
 {
-    auto key = new HKEY__{id, RegistryStore::Path()};
-    std::lock_guard lock(g_handlesMutex);
-    g_handles.insert(key);
-    return key;
+    return reinterpret_cast<HKEY>(OpenKeys().Add(std::make_unique<OpenKey>(OpenKey{id, RegistryStore::Path()})));
 }
 
 LONG StepError(int rc, Access access)
@@ -222,11 +225,7 @@ LONG RegCloseKey(HKEY hKey)
 {
     if (IsRoot(hKey))
         return ERROR_SUCCESS;
-    std::lock_guard lock(g_handlesMutex);
-    if (!hKey || g_handles.erase(hKey) == 0)
-        return ERROR_INVALID_HANDLE;
-    delete hKey;
-    return ERROR_SUCCESS;
+    return OpenKeys().Remove(reinterpret_cast<UINT_PTR>(hKey)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 LONG RegQueryValueExW(
