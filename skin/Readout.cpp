@@ -11,31 +11,22 @@ constexpr double kBytesPerMegabyte = 1.0 / 1048576.0; // 2^-20
 
 CString ReadoutText(const READOUT_FORMATS& formats, int nMode, ULONGLONG nFree, ULONGLONG nTotal)
 {
+    if (nMode < 0 || nMode > 3)
+        return CString();
     const double dFree = double(nFree) * kBytesPerMegabyte;
     const double dTotal = double(nTotal) * kBytesPerMegabyte;
     const double dUsed = double(LONGLONG(nTotal) - LONGLONG(nFree)) * kBytesPerMegabyte;
+    // Each mode's format and figure; the total follows for free over total,
+    // and the formats of one figure leave it unread.
+    const struct {
+        UINT nIDFormat;
+        double dFigure;
+    } modes[] = {{formats.nIDFree, dFree}, {formats.nIDTotal, dTotal}, {formats.nIDUsed, dUsed},
+        {formats.nIDFreeOfTotal, dFree}};
     CString strFormat;
+    strFormat.LoadString(modes[nMode].nIDFormat);
     CString strText;
-    switch (nMode) {
-    case 0:
-        strFormat.LoadString(formats.nIDFree);
-        strText.Format(strFormat, dFree);
-        break;
-    case 1:
-        strFormat.LoadString(formats.nIDTotal);
-        strText.Format(strFormat, dTotal);
-        break;
-    case 2:
-        strFormat.LoadString(formats.nIDUsed);
-        strText.Format(strFormat, dUsed);
-        break;
-    case 3:
-        strFormat.LoadString(formats.nIDFreeOfTotal);
-        strText.Format(strFormat, dFree, dTotal);
-        break;
-    default:
-        break;
-    }
+    strText.Format(strFormat, modes[nMode].dFigure, dTotal);
     return strText;
 }
 
