@@ -23,7 +23,9 @@ struct PROCESSENTRY32 {
 };
 
 // A snapshot of the running processes, one record per process in id order;
-// kernel threads and processes that have exited are left out. Only
+// kernel threads and processes that have exited are left out. A kernel
+// thread is known by its flag, or, where the flags do not say, by having
+// neither an executable that can be looked at nor a command line. Only
 // TH32CS_SNAPPROCESS is supported; INVALID_HANDLE_VALUE when /proc cannot be
 // read. Closed with CloseHandle.
 HANDLE CreateToolhelp32Snapshot(DWORD dwFlags, DWORD th32ProcessID);
@@ -59,11 +61,11 @@ constexpr DWORD PF_KTHREAD = 0x00200000;
 std::optional<ProcessStat> ParseProcessStat(std::string_view text);
 
 // The name a process is listed by, the same whoever asks: the file name of
-// its executable (without " (deleted)") when the short name begins it, as
-// for every ordinary program; otherwise the short name (scripts, multi-call
-// binaries, renamed processes, another user's process), lengthened to the
-// file name of the first command-line word when the short name is its
-// 15-byte start. exeLink is the target of /proc/PID/exe, nullopt when it
+// its executable (without " (deleted)"; one run from memory, "/memfd:...",
+// has none) when the short name begins it, as for every ordinary program;
+// otherwise the short name (scripts, multi-call binaries, renamed processes,
+// another user's process), lengthened to the file name of the first
+// command-line word when the short name is its 15-byte start. exeLink is the target of /proc/PID/exe, nullopt when it
 // cannot be read; the command line (NUL-separated words) is read only when
 // needed. Control characters and bytes that are not UTF-8 become U+FFFD.
 std::u16string ProcessName(std::string_view comm, std::optional<std::string_view> exeLink,

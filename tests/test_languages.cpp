@@ -213,6 +213,7 @@ TEST_P(WindowTexts, EveryWindowMenuAndBoxSpeaksTheLanguage)
     AddBattery("BAT0", {"capacity=57", "status=Charging"});
     WriteSoftResetWarningSetting(1);
     m_root.Write("/proc/100/stat", "100 (alpha) S 1 1 1 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 77 1 1\n");
+    m_root.Write("/proc/100/cmdline", "alpha");
     QStringList texts;
     ModalRecorder dialogs(IDCANCEL, [&texts](CDialog* pDlg) {
         AddTexts(AfxWidget(pDlg->m_hWnd), texts);

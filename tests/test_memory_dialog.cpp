@@ -152,9 +152,11 @@ TEST_F(MemoryDialog, FixtureMachineVolumesAndTaskListOrder)
     root.Write("/proc/self/mountinfo", mountinfo);
     // Snapshot order is id order; names equal but for case keep it.
     const char* names[] = {"Zeta", "alpha", "Alpha", "beta", "ALPHA"};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         root.Write("/proc/" + std::to_string(10 + i) + "/stat",
             std::to_string(10 + i) + " (" + names[i] + ") S 1 1 1 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 77 1 1\n");
+        root.Write("/proc/" + std::to_string(10 + i) + "/cmdline", names[i]);
+    }
 
     MessageBoxRecorder boxes(IDYES);
     Run([&](CMemoryDlg& dlg) {

@@ -2,6 +2,7 @@
 // opening real processes of this test by their snapshot record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -117,31 +118,61 @@ std::vector<PROCESSENTRY32> Walk()
 
 TEST(Snapshot, FixtureProcWalkedInIdOrderWithoutKernelThreadsOrZombies)
 {
-    FixtureRoot root;
-    const auto process = [&](int pid, const std::string& comm, char state = 'S', DWORD flags = 4194560) {
-        root.Write("/proc/" + std::to_string(pid) + "/stat", StatLine(pid, comm, state, flags, 1000 + pid));
+    struct Case {
+        const char* name;
+        int pid;
+        const char* comm; // null: no stat (ended while listed)
+        char state;
+        DWORD flags;
+        const char* exe;         // target of the exe link; null: cannot be read
+        std::string commandLine; // empty: none
+        const char16_t* listed;  // null: left out
     };
-    process(1, "systemd");
-    std::filesystem::create_symlink("/usr/lib/systemd/systemd", root.Path("/proc/1/exe"));
-    process(2, "kthreadd", 'S', 0x00208040);
-    process(10, "defunct", 'Z');
-    std::filesystem::create_directories(root.Path("/proc/11")); // ended while listed
-    process(12, "(my) prog");
-    process(100, "later");
-    process(20, "sooner");
+    const Case cases[] = {
+        {"OrdinaryProgram", 1, "systemd", 'S', 4194560, "/usr/lib/systemd/systemd", {}, u"systemd"},
+        {"KernelThreadByItsFlag", 2, "kthreadd", 'S', 0x00208040, nullptr, {}, nullptr},
+        {"Zombie", 10, "defunct", 'Z', 4194560, nullptr, {}, nullptr},
+        {"EndedWhileListed", 11, nullptr, 'S', 0, nullptr, {}, nullptr},
+        {"ParenthesesInName", 12, "(my) prog", 'S', 4194560, nullptr, std::string("prog\0", 5), u"(my) prog"},
+        {"NoProgramAndNoCommandLineIsAKernelThread", 13, "kworker/0:1", 'I', 0, nullptr, {}, nullptr},
+        {"AnotherUsersProcessKept", 14, "sshd", 'S', 4194560, nullptr, std::string("sshd: alice\0", 12), u"sshd"},
+        // The memory's label is its maker's choice, not a file: here it would give "x-stage2".
+        {"RunFromMemoryNamedByItsShortName", 15, "x", 'S', 4194560, "/memfd:loader/x-stage2 (deleted)", {}, u"x"},
+        {"SoonerIdFirst", 20, "sooner", 'S', 4194560, nullptr, "sooner", u"sooner"},
+        {"LaterIdLast", 100, "later", 'S', 4194560, nullptr, "later", u"later"},
+    };
+    FixtureRoot root;
+    for (const Case& c : cases) {
+        const std::string folder = "/proc/" + std::to_string(c.pid);
+        std::filesystem::create_directories(root.Path(folder));
+        if (c.comm)
+            root.Write(folder + "/stat", StatLine(c.pid, c.comm, c.state, c.flags, 1000 + c.pid));
+        if (c.exe)
+            std::filesystem::create_symlink(c.exe, root.Path(folder + "/exe"));
+        if (!c.commandLine.empty())
+            root.Write(folder + "/cmdline", c.commandLine);
+    }
     root.Write("/proc/meminfo", "MemTotal: 1 kB\n");
 
-    const auto records = Walk();
-    ASSERT_EQ(records.size(), 4u);
-    const struct {
-        DWORD pid;
-        std::u16string name;
-    } expected[] = {{1, u"systemd"}, {12, u"(my) prog"}, {20, u"sooner"}, {100, u"later"}};
-    for (size_t i = 0; i < records.size(); ++i) {
-        EXPECT_EQ(records[i].th32ProcessID, expected[i].pid);
-        EXPECT_EQ(std::u16string(records[i].szExeFile), expected[i].name);
-        EXPECT_EQ(records[i].th32StartTime, 1000 + expected[i].pid);
+    std::vector<std::pair<DWORD, std::u16string>> expected;
+    for (const Case& c : cases)
+        if (c.listed)
+            expected.emplace_back(c.pid, c.listed);
+    std::vector<std::pair<DWORD, std::u16string>> listed;
+    for (const PROCESSENTRY32& record : Walk()) {
+        listed.emplace_back(record.th32ProcessID, record.szExeFile);
+        EXPECT_EQ(record.th32StartTime, 1000 + record.th32ProcessID);
     }
+    for (const Case& c : cases) {
+        const auto found = std::find_if(
+            listed.begin(), listed.end(), [&](const auto& p) { return p.first == DWORD(c.pid); });
+        if (c.listed) {
+            EXPECT_TRUE(found != listed.end() && found->second == c.listed) << c.name;
+        } else {
+            EXPECT_TRUE(found == listed.end()) << c.name << ": left out";
+        }
+    }
+    EXPECT_EQ(listed, expected) << "in id order";
     // The fixture's ids are no processes of this machine's to signal.
     SetLastError(0);
     EXPECT_EQ(OpenProcess(0, FALSE, 1, 1001), nullptr);

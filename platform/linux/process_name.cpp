@@ -9,6 +9,9 @@ namespace {
 
 constexpr std::size_t kShortNameLength = 15; // the kernel's TASK_COMM_LEN - 1
 constexpr std::string_view kDeletedSuffix = " (deleted)";
+// A program run from memory (memfd_create, then exec) has no file: its link
+// names the memory's label, which its maker chose freely.
+constexpr std::string_view kMemoryFilePrefix = "/memfd:";
 
 template <typename T> bool ParseUnsigned(std::string_view text, T& value)
 {
@@ -68,7 +71,7 @@ std::optional<ProcessStat> ParseProcessStat(std::string_view text)
 std::u16string ProcessName(
     std::string_view comm, std::optional<std::string_view> exeLink, const std::function<std::string()>& readCommandLine)
 {
-    if (exeLink) {
+    if (exeLink && !exeLink->starts_with(kMemoryFilePrefix)) {
         std::string_view path = *exeLink;
         if (path.ends_with(kDeletedSuffix))
             path.remove_suffix(kDeletedSuffix.size());

@@ -96,10 +96,19 @@ bool ReadRecord(int procFd, DWORD id, PROCESSENTRY32& record)
         return false;
     std::snprintf(path, sizeof path, "%u/exe", unsigned(id));
     const auto exe = ReadLinkAt(procFd, path);
-    const std::u16string name = ProcessName(stat->comm, exe, [&] {
-        std::snprintf(path, sizeof path, "%u/cmdline", unsigned(id));
-        return ReadAt(procFd, path).value_or(std::string());
-    });
+    std::optional<std::string> commandLine; // read once, and only when needed
+    const auto readCommandLine = [&] {
+        if (!commandLine) {
+            std::snprintf(path, sizeof path, "%u/cmdline", unsigned(id));
+            commandLine = ReadAt(procFd, path).value_or(std::string());
+        }
+        return *commandLine;
+    };
+    // Where the flags do not tell kernel threads (some sandboxes' /proc),
+    // they are the processes with no program and no command line.
+    if (!exe && readCommandLine().empty())
+        return false;
+    const std::u16string name = ProcessName(stat->comm, exe, readCommandLine);
     record = PROCESSENTRY32{};
     record.dwSize = sizeof(PROCESSENTRY32);
     record.th32ProcessID = id;

@@ -65,6 +65,7 @@ void WriteExampleMachine(const QString& root)
                 .arg(pid)
                 .arg(name)
                 .toUtf8());
+        WriteFile(root + QStringLiteral("/proc/%1/cmdline").arg(pid), QByteArray(name));
         pid += 97;
     }
 }
