@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/listview.h"
+#include "framework/wait.h"
 #include "memory/MemoryDlg.h"
 #include "platform/error.h"
 #include "platform/module.h"
@@ -18,19 +19,40 @@ namespace {
 constexpr UINT kTaskIcon = 171;
 constexpr int kNameLength = 256;
 
-// How long a process is given to end on request, and then once ended outright.
+// How long the processes are given to end on request, all together, and
+// then once ended outright.
 constexpr DWORD kEndWaitMs = 2000;
 constexpr DWORD kKillWaitMs = 500;
 
-// Asks the process to end and waits until it has, but no longer than the
-// time given; one that ignores the request is ended outright.
-void EndProcess(HANDLE hProcess)
+// The processes of the snapshot named exactly so; none without a snapshot.
+std::vector<PROCESSENTRY32> ProcessesNamed(LPCWSTR pszName)
 {
-    TerminateProcess(hProcess, 0);
-    if (WaitForSingleObject(hProcess, kEndWaitMs) == WAIT_TIMEOUT) {
-        KillProcess(hProcess);
-        WaitForSingleObject(hProcess, kKillWaitMs);
-    }
+    std::vector<PROCESSENTRY32> found;
+    const HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return found;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(PROCESSENTRY32);
+    for (BOOL bMore = Process32First(hSnapshot, &entry); bMore; bMore = Process32Next(hSnapshot, &entry))
+        if (wcscmp(entry.szExeFile, pszName) == 0)
+            found.push_back(entry);
+    CloseHandle(hSnapshot);
+    return found;
+}
+
+// Asks every process to end at once and waits for them together, the window
+// still answering; those that ignore the request are ended outright.
+void EndProcesses(const std::vector<HANDLE>& processes)
+{
+    for (const HANDLE hProcess : processes)
+        TerminateProcess(hProcess, 0);
+    if (AfxWaitForObjects(DWORD(processes.size()), processes.data(), kEndWaitMs) != WAIT_TIMEOUT)
+        return;
+    std::vector<HANDLE> left;
+    for (const HANDLE hProcess : processes)
+        if (WaitForSingleObject(hProcess, 0) == WAIT_TIMEOUT && KillProcess(hProcess))
+            left.push_back(hProcess);
+    AfxWaitForObjects(DWORD(left.size()), left.data(), kKillWaitMs);
 }
 
 } // namespace
@@ -110,7 +132,18 @@ void CMemoryDlg::OnKillTask()
     strQuestion.LoadString(IDS_KILL_QUESTION);
     CString strName;
     strName.Format(u" '%s'?", szName);
-    if (MessageBox(strQuestion + strName, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    strQuestion += strName;
+    // One line stands for one process, but every process of the name ends.
+    if (const size_t nMatching = ProcessesNamed(szName).size(); nMatching > 1) {
+        CString strFormat;
+        strFormat.LoadString(IDS_KILL_COUNT);
+        CString strCount;
+        strCount.Format(strFormat, int(nMatching));
+        strQuestion += u"\n" + strCount;
+    }
+    // A stray Enter or Space, or the line picked for the user after an
+    // ending, must not end anything: No is the default.
+    if (MessageBox(strQuestion, u"Quillet", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
     if (KillTasksByName(szName) < 0) {
         CString strFailed;
@@ -131,25 +164,18 @@ void CMemoryDlg::OnKillTask()
 int CMemoryDlg::KillTasksByName(const CString& strName)
 {
     int nOutcome = 0;
-    const HANDLE hSnapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (hSnapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(PROCESSENTRY32);
-    for (BOOL bMore = Process32First(hSnapshot, &entry); bMore; bMore = Process32Next(hSnapshot, &entry)) {
-        if (wcscmp(entry.szExeFile, strName) != 0)
-            continue;
-        const HANDLE hProcess = OpenProcess(0, FALSE, entry.th32ProcessID, entry.th32StartTime);
-        if (!hProcess) {
+    std::vector<HANDLE> processes;
+    for (const PROCESSENTRY32& entry : ProcessesNamed(strName)) {
+        if (const HANDLE hProcess = OpenProcess(0, FALSE, entry.th32ProcessID, entry.th32StartTime)) {
+            processes.push_back(hProcess);
+            nOutcome = 2;
+        } else if (GetLastError() != ERROR_INVALID_PARAMETER) {
             // One that has ended since the snapshot needs no ending.
-            if (GetLastError() != ERROR_INVALID_PARAMETER)
-                nOutcome = -2;
-            continue;
+            nOutcome = -2;
         }
-        EndProcess(hProcess);
-        CloseHandle(hProcess);
-        nOutcome = 2;
     }
-    CloseHandle(hSnapshot);
+    EndProcesses(processes);
+    for (const HANDLE hProcess : processes)
+        CloseHandle(hProcess);
     return nOutcome;
 }

@@ -15,3 +15,9 @@ void Sleep(DWORD dwMilliseconds);
 // is up; returns WAIT_OBJECT_0, WAIT_TIMEOUT, or WAIT_FAILED with the last
 // error set for a handle that cannot be waited on.
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
+
+// The descriptor that becomes readable once the object is signalled, for
+// waiting on it beside other events (a window's); it belongs to the handle
+// and closes with it. -1 with ERROR_INVALID_HANDLE for an object that is
+// never signalled.
+int GetWaitDescriptor(HANDLE hHandle);

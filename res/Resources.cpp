@@ -137,6 +137,8 @@ const AFX_STRING kStrings[] = {
     {IDS_KILL_FAILED, AFX_TEXT("String", "The process was not ended.")},
     {IDS_NO_FILE, AFX_TEXT("String", "No file selected.")},
     {IDS_NO_FILES_OR_FOLDERS, AFX_TEXT("String", "No files or folders selected.")},
+    // A "label: N" clause needs no plural agreement.
+    {IDS_KILL_COUNT, AFX_TEXT("String", "All processes of this name will end: %d")},
     {IDS_NAME_MAIN_BATTERY, AFX_TEXT("String", "Main battery")},
     {IDS_NAME_SECOND_BATTERY, AFX_TEXT("String", "Second battery")},
     {IDS_NAME_MEMORY, AFX_TEXT("String", "Memory")},

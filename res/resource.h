@@ -69,6 +69,8 @@ constexpr unsigned IDS_KILL_QUESTION = 61204;
 constexpr unsigned IDS_KILL_FAILED = 61205;
 constexpr unsigned IDS_NO_FILE = 61207;
 constexpr unsigned IDS_NO_FILES_OR_FOLDERS = 61208;
+// Added to the kill question when more than one process has the name.
+constexpr unsigned IDS_KILL_COUNT = 61209;
 
 // Names of the controls for screen readers, and what a few of them do.
 constexpr unsigned IDS_NAME_MAIN_BATTERY = 300;

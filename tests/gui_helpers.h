@@ -66,6 +66,17 @@ private:
     AFX_MESSAGEBOX_HOOK m_previous;
 };
 
+// Takes the hook away for the life of the object: headless, each box is
+// answered by its default button, as Enter would answer it.
+class EnterAnswers {
+public:
+    EnterAnswers() : m_previous(AfxSetMessageBoxHook({})) { }
+    ~EnterAnswers() { AfxSetMessageBoxHook(m_previous); }
+
+private:
+    AFX_MESSAGEBOX_HOOK m_previous;
+};
+
 // Answers every modal dialog: runs the check on it, then ends it with the
 // given result.
 class ModalRecorder {

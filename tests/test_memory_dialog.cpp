@@ -1,5 +1,9 @@
 // The memory dialog: volume rows, the task list in its order, and ending
 // processes through it: only children of this test, by names of their own.
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTimer>
+
 #include "child_process.h"
 #include "framework/listview.h"
 #include "memory/MemoryDlg.h"
@@ -194,6 +198,7 @@ TEST_F(MemoryDialog, EndTask)
         const char* select; // null: no line picked
         int answer;
         std::vector<int> endedBy; // per child: the signal that ended it, 0 still running
+        const char16_t* count;    // what the question adds, or null
     };
     const std::string two = ChildProcess::UniqueName("two");
     const std::string stubborn = ChildProcess::UniqueName("stubborn");
@@ -201,11 +206,12 @@ TEST_F(MemoryDialog, EndTask)
     const std::string lower = ChildProcess::UniqueName("case");
     const std::string kept = ChildProcess::UniqueName("kept");
     const Case cases[] = {
-        {"TwoCopiesBothEnd", {two, two}, false, two.c_str(), IDYES, {SIGTERM, SIGTERM}},
-        {"IgnoresTheRequestEndedOutright", {stubborn}, true, stubborn.c_str(), IDYES, {SIGKILL}},
-        {"OnlyTheExactCase", {upper, lower}, false, upper.c_str(), IDYES, {SIGTERM, 0}},
-        {"AnswerNoEndsNothing", {kept}, false, kept.c_str(), IDNO, {0}},
-        {"NoSelectionDoesNothing", {kept}, false, nullptr, IDYES, {0}},
+        {"TwoCopiesBothEndAndTheQuestionSaysSo", {two, two}, false, two.c_str(), IDYES, {SIGTERM, SIGTERM},
+            u"\nБудут завершены все процессы с этим именем: 2"},
+        {"IgnoresTheRequestEndedOutright", {stubborn}, true, stubborn.c_str(), IDYES, {SIGKILL}, nullptr},
+        {"OnlyTheExactCase", {upper, lower}, false, upper.c_str(), IDYES, {SIGTERM, 0}, nullptr},
+        {"AnswerNoEndsNothing", {kept}, false, kept.c_str(), IDNO, {0}, nullptr},
+        {"NoSelectionDoesNothing", {kept}, false, nullptr, IDYES, {0}, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -223,9 +229,9 @@ TEST_F(MemoryDialog, EndTask)
             if (c.select) {
                 EXPECT_EQ(boxes.boxes[0].strText,
                     CString(u"Вы хотите \"убить\" процесс '") +
-                        CString(QString::fromStdString(c.select).toStdU16String()) + u"'?");
+                        CString(QString::fromStdString(c.select).toStdU16String()) + u"'?" + (c.count ? c.count : u""));
                 EXPECT_EQ(boxes.boxes[0].strCaption, CString(u"Quillet"));
-                EXPECT_EQ(boxes.boxes[0].nType, UINT(0x24));
+                EXPECT_EQ(boxes.boxes[0].nType, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "No by default";
             }
             const bool ended = c.endedBy[0] != 0;
             const auto lines = Lines(dlg);
@@ -243,6 +249,65 @@ TEST_F(MemoryDialog, EndTask)
             }
         }
     }
+}
+
+TEST_F(MemoryDialog, AfterAnEndingEnterOnTheQuestionEndsNothing)
+{
+    // Sorted before any other program, so that the line picked after the
+    // ending is ours: should Enter still end it, only our child is hit.
+    ChildProcess first("!" + ChildProcess::UniqueName("first"));
+    ChildProcess ended(ChildProcess::UniqueName("ended"));
+    Run([&](CMemoryDlg& dlg) {
+        {
+            MessageBoxRecorder yes(IDYES);
+            ASSERT_TRUE(Select(dlg, ChildProcess::UniqueName("ended")));
+            Tap(dlg, IDC_KILL_TASK);
+        }
+        ASSERT_EQ(::SendMessage(dlg.m_hTaskList, LVM_GETSELECTIONMARK), 0) << "line 0 picked for the user";
+        const std::string atTop = QString::fromStdU16String(Lines(dlg).at(0)).toStdString();
+        if (atTop != "!" + ChildProcess::UniqueName("first"))
+            GTEST_SKIP() << atTop << " sorts before the test's child";
+        const EnterAnswers enter;
+        Tap(dlg, IDC_KILL_TASK);
+    });
+    EXPECT_EQ(ended.Reap(), SIGTERM);
+    EXPECT_TRUE(first.Running());
+}
+
+TEST_F(MemoryDialog, TwentyStubbornCopiesEndTogetherWhileTheWindowAnswers)
+{
+    const std::string name = ChildProcess::UniqueName("twenty");
+    std::vector<std::unique_ptr<ChildProcess>> children;
+    for (int i = 0; i < 20; ++i)
+        children.push_back(std::make_unique<ChildProcess>(name, true));
+    MessageBoxRecorder boxes(IDYES);
+    QElapsedTimer clock;
+    qint64 longestGap = 0;
+    int ticks = 0;
+    qint64 lastTick = -1; // gaps between ticks: reading the list before and after is not waiting
+    bool bBusyCursor = false;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        if (lastTick >= 0)
+            longestGap = std::max(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        bBusyCursor = bBusyCursor || (cursor && cursor->shape() == Qt::WaitCursor);
+    });
+    Run([&](CMemoryDlg& dlg) {
+        ASSERT_TRUE(Select(dlg, name));
+        ticker.start(10);
+        clock.start();
+        Tap(dlg, IDC_KILL_TASK);
+        ticker.stop();
+    });
+    EXPECT_LT(clock.elapsed(), 3000) << "one deadline for all, not one each";
+    EXPECT_GE(ticks, 10) << "the window's timers ran while it waited";
+    EXPECT_LE(longestGap, 100);
+    EXPECT_TRUE(bBusyCursor);
+    for (size_t i = 0; i < children.size(); ++i)
+        EXPECT_EQ(children[i]->Reap(), SIGKILL) << "child " << i;
 }
 
 TEST_F(MemoryDialog, EmptyListEndsNothing)

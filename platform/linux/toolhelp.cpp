@@ -264,3 +264,14 @@ BOOL KillProcess(HANDLE hProcess)
 {
     return SignalProcess(hProcess, SIGKILL);
 }
+
+int GetWaitDescriptor(HANDLE hHandle)
+{
+    // Opened processes are the only objects that are ever signalled.
+    const auto* process = ObjectOf<ProcessHandle>(hHandle);
+    if (!process) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return -1;
+    }
+    return process->pidfd;
+}

@@ -369,5 +369,9 @@ The default skin&apos;s picture stands in for it, and for any other picture this
         <source>A typed skin folder must begin with &quot;/&quot;: the whole path from the root, such as /home/me/Skins/Blue.</source>
         <translation>Папка скина должна начинаться с &quot;/&quot;: это полный путь от корня, например /home/me/Skins/Blue.</translation>
     </message>
+    <message>
+        <source>All processes of this name will end: %d</source>
+        <translation>Будут завершены все процессы с этим именем: %d</translation>
+    </message>
 </context>
 </TS>
