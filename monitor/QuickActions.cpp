@@ -65,7 +65,10 @@ void CQuilletView::OnSoftReset()
     CString strPrompt;
     strPrompt.LoadString(IDS_SOFT_RESET_PROMPT);
     KillTimer(AUTO_CLOSE_TIMER);
-    if (m_bSoftResetWarning && MessageBox(strPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    // Where no desktop will ask before every program ends, Quillet asks
+    // whatever the setting; Enter or a stray Space answers No.
+    if ((m_bSoftResetWarning || RebootNeedsConfirmation()) &&
+        MessageBox(strPrompt, u"Quillet", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         SetTimer(AUTO_CLOSE_TIMER, kDeclinedResetDelayMs, nullptr);
         return;
     }

@@ -15,6 +15,11 @@ constexpr DWORD IOCTL_HAL_REBOOT = 0x0101003C;
 // policy and any inhibitors decide). FALSE when the request cannot be sent.
 BOOL KernelIoControl(DWORD dwIoControlCode, LPVOID lpInBuf, DWORD nInBufSize, LPVOID lpOutBuf, DWORD nOutBufSize,
     DWORD* lpBytesReturned);
+// TRUE when a restart request would go where nobody asks the user first
+// (systemd-logind: no session manager answers), so the caller should ask.
+// Looks on the session bus, as the request does: call it only on the way
+// to a restart.
+BOOL RebootNeedsConfirmation();
 
 constexpr BYTE VK_OFF = 0xDF;
 constexpr DWORD KEYEVENTF_KEYUP = 0x0002;

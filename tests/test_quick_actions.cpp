@@ -1,5 +1,7 @@
 // Each one-tap action: what it asks of the device and what it does to the
 // countdown. Requests go to a device log, never to the machine.
+#include <optional>
+
 #include "monitor_fixture.h"
 #include "platform/device.h"
 #include "res/resource.h"
@@ -8,7 +10,16 @@ namespace {
 
 class QuickActions : public MonitorFixture {
 protected:
-    QuickActions() : m_log("QUILLET_DEVICE_LOG", m_tree.Path("device.log")) { }
+    // No session bus: a restart goes to logind unless LXQt's leave command,
+    // a fake one on PATH, takes it.
+    QuickActions()
+        : m_log("QUILLET_DEVICE_LOG", m_tree.Path("device.log")),
+          m_bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + m_tree.Path("no-bus")),
+          m_path("PATH", m_tree.Path("bin") + ":" + qEnvironmentVariable("PATH"))
+    {
+        m_tree.Write("bin/lxqt-leave", "#!/bin/sh\n");
+        QFile(m_tree.Path("bin/lxqt-leave")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
 
     QStringList LoggedRequests() const
     {
@@ -19,34 +30,49 @@ protected:
     }
 
     ScopedEnv m_log;
+    ScopedEnv m_bus;
+    ScopedEnv m_path;
 };
 
 TEST_F(QuickActions, TimerAndDeviceTable)
 {
+    constexpr int kEnter = 0; // the box answers with its default button
     struct Case {
         const char* name;
         int warning; // "SR_Message"
-        int answer;  // to the question, when asked
+        const char* desktop;
+        int answer; // to the question, when asked
         UINT nID;
         UINT timer; // period afterwards; 0 stopped
         bool closes;
-        const char* request; // first word of the logged request, or null
+        const char* request; // start of the logged request, or null
         int questions;
     };
     const Case cases[] = {
-        {"SoftResetWithoutWarning", 0, IDYES, IDC_SOFT_RESET, 0, false, "reboot", 0},
-        {"SoftResetConfirmed", 1, IDYES, IDC_SOFT_RESET, 0, false, "reboot", 1},
-        {"SoftResetDeclinedRearmsTwoSeconds", 1, IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
-        {"PowerKeySuspendsAndCloses", 0, IDYES, IDC_POWER_OFF, 0, true, "suspend", 0},
-        {"BacklightLeavesTheCountdown", 0, IDYES, IDC_BACKLIGHT, 15000, false, "applet", 0},
-        {"ExitCloses", 0, IDYES, IDC_EXIT, 0, true, nullptr, 0},
-        {"KeepOpen", 0, IDYES, IDC_ICON_BACKUP, 0, false, nullptr, 0},
-        {"IconWithoutAction", 0, IDYES, IDC_ICON_STORAGE, 15000, false, nullptr, 0},
+        {"SoftResetWithoutWarningWhereTheDesktopAsks", 0, "LXQt", IDYES, IDC_SOFT_RESET, 0, false,
+            "reboot session lxqt", 0},
+        {"SoftResetWithoutWarningAskedWhereLogindTakesIt", 0, "GNOME", IDYES, IDC_SOFT_RESET, 0, false, "reboot logind",
+            1},
+        {"SoftResetConfirmed", 1, "LXQt", IDYES, IDC_SOFT_RESET, 0, false, "reboot session lxqt", 1},
+        {"SoftResetDeclinedRearmsTwoSeconds", 1, "LXQt", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
+        {"LogindWayDeclinedRearmsTwoSeconds", 0, "GNOME", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
+        {"EnterOnTheQuestionAnswersNo", 1, "GNOME", kEnter, IDC_SOFT_RESET, 2000, false, nullptr, 0},
+        {"PowerKeySuspendsAndCloses", 0, "GNOME", IDYES, IDC_POWER_OFF, 0, true, "suspend", 0},
+        {"BacklightLeavesTheCountdown", 0, "GNOME", IDYES, IDC_BACKLIGHT, 15000, false, "applet", 0},
+        {"ExitCloses", 0, "GNOME", IDYES, IDC_EXIT, 0, true, nullptr, 0},
+        {"KeepOpen", 0, "GNOME", IDYES, IDC_ICON_BACKUP, 0, false, nullptr, 0},
+        {"IconWithoutAction", 0, "GNOME", IDYES, IDC_ICON_STORAGE, 15000, false, nullptr, 0},
     };
     for (const Case& c : cases) {
         QFile::remove(m_tree.Path("device.log"));
         WriteSoftResetWarningSetting(DWORD(c.warning));
-        MessageBoxRecorder questions(c.answer);
+        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QString::fromLatin1(c.desktop));
+        std::optional<MessageBoxRecorder> questions;
+        std::optional<EnterAnswers> enter;
+        if (c.answer != kEnter)
+            questions.emplace(c.answer);
+        else
+            enter.emplace();
         CQuilletView* view = Start();
         ASSERT_NE(view, nullptr) << c.name;
         view->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(c.nID), BN_CLICKED), 0);
@@ -61,11 +87,11 @@ TEST_F(QuickActions, TimerAndDeviceTable)
         } else {
             EXPECT_TRUE(requests.isEmpty()) << c.name;
         }
-        ASSERT_EQ(int(questions.boxes.size()), c.questions) << c.name;
+        ASSERT_EQ(questions ? int(questions->boxes.size()) : 0, c.questions) << c.name;
         if (c.questions) {
-            EXPECT_EQ(questions.boxes[0].strText, CString(u"Вы действительно хотите сделать Софт-Ресет?"));
-            EXPECT_EQ(questions.boxes[0].strCaption, CString(u"Quillet"));
-            EXPECT_EQ(questions.boxes[0].nType, UINT(0x24));
+            EXPECT_EQ(questions->boxes[0].strText, CString(u"Вы действительно хотите сделать Софт-Ресет?"));
+            EXPECT_EQ(questions->boxes[0].strCaption, CString(u"Quillet"));
+            EXPECT_EQ(questions->boxes[0].nType, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "No by default";
         }
         if (CWnd* pMain = AfxGetMainWnd())
             pMain->DestroyWindow();

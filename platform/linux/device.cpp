@@ -157,6 +157,11 @@ const SESSION_REBOOT* FindSessionReboot(
     return nullptr;
 }
 
+BOOL RebootNeedsConfirmation()
+{
+    return FindSessionReboot(std::getenv("XDG_CURRENT_DESKTOP"), AnswersOnSessionBus, IsInstalled) == nullptr;
+}
+
 BOOL KernelIoControl(DWORD dwIoControlCode, LPVOID, DWORD, LPVOID, DWORD, DWORD* lpBytesReturned)
 {
     if (lpBytesReturned)
