@@ -1,7 +1,8 @@
 // The mounted storage volumes, under the handheld platform's names for its
 // storage cards: each volume is a folder entry (FILE_ATTRIBUTE_DIRECTORY |
 // FILE_ATTRIBUTE_TEMPORARY) whose name is its mount point, a path that
-// GetDiskFreeSpaceExW accepts. Read from /proc/self/mountinfo.
+// GetDiskFreeSpaceExW accepts (a file name, every byte kept, as
+// FileNameToUtf16 gives it). Read from /proc/self/mountinfo.
 #pragma once
 
 #include <string>

@@ -1,10 +1,16 @@
 // Which mounts are storage volumes, and the enumeration over them.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fixture_root.h"
+#include "platform/disk.h"
 #include "platform/error.h"
 #include "platform/text.h"
 #include "platform/volumes.h"
@@ -133,7 +139,79 @@ TEST_F(FlashCards, NamesAreMountPointsAsWideText)
 {
     m_root.Write("/proc/self/mountinfo",
         "26 1 8:1 / / rw - ext4 /dev/sda1 rw\n40 26 8:17 / /media/\xD0\xBA\xD0\xB0\\040\xFF rw - vfat /dev/sdb1 rw\n");
-    EXPECT_EQ(Names(), (std::vector<std::u16string>{u"/", u"/media/ка \uFFFD"}));
+    // The byte that is not UTF-8 is kept (as a lone surrogate), so the name still leads to the mount.
+    EXPECT_EQ(Names(), (std::vector<std::u16string>{u"/", u"/media/ка \xDCFF"}));
+}
+
+TEST_F(FlashCards, MountPointNotUtf8IsMeasured)
+{
+    const std::filesystem::path point = m_root.Path("/media/card\xFF");
+    std::filesystem::create_directories(point);
+    m_root.Write("/proc/self/mountinfo",
+        "26 1 8:1 / / rw - ext4 /dev/sda1 rw\n40 26 8:17 / " + point.string() + " rw - vfat /dev/sdb1 rw\n");
+    const std::vector<std::u16string> names = Names();
+    ULARGE_INTEGER free{}, total{};
+    const BOOL bMeasured = names.size() == 2 && GetDiskFreeSpaceExW(names[1].c_str(), &free, &total, nullptr);
+    // The toolkit's temporary folder cannot remove a name that is not UTF-8.
+    std::filesystem::remove(point);
+    EXPECT_EQ(names.size(), 2u);
+    EXPECT_TRUE(bMeasured);
+    EXPECT_GT(total.QuadPart, 0u);
+}
+
+// Threads of this process now.
+size_t ThreadCount()
+{
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return size_t(std::distance(begin(tasks), end(tasks)));
+}
+
+TEST(VolumeMeter, APathThatHangsHoldsUpOnceAndOneThread)
+{
+    // "/hang" answers only once let go; every other path at once.
+    std::mutex mutex;
+    std::condition_variable letGo;
+    bool bLetGo = false;
+    std::atomic<int> hangCalls = 0;
+    const DiskSpace space{1, 2, 3};
+    const size_t threadsBefore = ThreadCount();
+    {
+        VolumeMeter meter(
+            [&](const std::string& path) -> std::optional<DiskSpace> {
+                if (path == "/hang") {
+                    ++hangCalls;
+                    std::unique_lock lock(mutex);
+                    letGo.wait(lock, [&] { return bLetGo; });
+                }
+                return space;
+            },
+            std::chrono::milliseconds(50));
+        EXPECT_EQ(meter.Measure("/ok").value_or(DiskSpace{}).totalBytes, 2u);
+        EXPECT_FALSE(meter.Measure("/hang")) << "no answer in time";
+        for (int i = 0; i < 20; ++i) {
+            EXPECT_FALSE(meter.Measure("/hang")) << "remembered, not asked again";
+            EXPECT_EQ(meter.Measure("/ok").value_or(DiskSpace{}).totalBytes, 2u) << "the others still answer";
+        }
+        EXPECT_EQ(hangCalls, 1);
+        EXPECT_LE(ThreadCount(), threadsBefore + 2) << "the one caught and the one serving";
+        {
+            const std::lock_guard lock(mutex);
+            bLetGo = true;
+        }
+        letGo.notify_all();
+        // Once it has answered, it is measured again.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        std::optional<DiskSpace> answer;
+        while (!(answer = meter.Measure("/hang")) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_TRUE(answer);
+        EXPECT_EQ(hangCalls, 2);
+    }
+    // The meter gone, its workers end.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (ThreadCount() > threadsBefore && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(ThreadCount(), threadsBefore);
 }
 
 } // namespace

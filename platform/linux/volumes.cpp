@@ -209,7 +209,7 @@ HANDLE FindFirstFlashCard(LPWIN32_FIND_DATA lpFindFlashData)
     const std::string text = ReadSystemFile("/proc/self/mountinfo", kMountinfoLimit).value_or(std::string());
     auto* search = new VolumeSearch;
     for (const std::string& point : StorageMountPoints(text, CurrentOwner())) {
-        std::u16string name = Utf8ToUtf16(point);
+        std::u16string name = FileNameToUtf16(point);
         // A name that does not fit the record cannot be measured by it.
         if (name.size() < MAX_PATH)
             search->names.push_back(std::move(name));
