@@ -105,7 +105,11 @@ void CFolderBrowserDlg::OnOK()
         if (!strPath.IsEmpty())
             m_strResult = strPath;
     } else if (pOptions && m_pFiles && m_pFolders) {
-        m_tree.CollectChecked(*m_pFiles, *m_pFolders);
+        // Escape while the ticked folders are read: as Cancel.
+        if (m_tree.CollectChecked(*m_pFiles, *m_pFolders) < 0) {
+            OnCancel();
+            return;
+        }
         if (m_pFiles->GetSize() == 0) {
             CString strMessage;
             strMessage.LoadString(pOptions->noFileMessage);

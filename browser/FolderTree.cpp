@@ -1,11 +1,13 @@
 #include "browser/FolderTree.h"
 
 #include <algorithm>
+#include <map>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
 #include "browser/FolderWalk.h"
+#include "framework/wait.h"
 #include "platform/file.h"
 #include "platform/wcs.h"
 #include "res/resource.h"
@@ -14,10 +16,6 @@ namespace {
 
 constexpr int kFolderImage = 0;
 constexpr int kFileImage = 1;
-// More than a screenful of folders, even on a tall screen; the rest go in
-// larger steps, each short enough to keep the window answering.
-constexpr int kFoldersLookedIntoAtOnce = 64;
-constexpr size_t kFoldersLookedIntoPerStep = 1024;
 
 // Names already under an item, so that opening a folder again adds only new ones.
 std::unordered_set<std::u16string> ChildNames(CTreeCtrl& tree, HTREEITEM hParent)
@@ -29,6 +27,37 @@ std::unordered_set<std::u16string> ChildNames(CTreeCtrl& tree, HTREEITEM hParent
     for (HTREEITEM h = tree.GetChildItem(hParent); h; h = tree.GetNextSiblingItem(h))
         names.insert(tree.GetItemText(h).str());
     return names;
+}
+
+// Names by the order of _wcsicmp, each folded once rather than in every
+// comparison; equal names keep the order they were added in.
+using SortedNames = std::multimap<std::u16string, CString>;
+
+void AddSorted(SortedNames& sorted, CString strName)
+{
+    std::u16string key = strName.str();
+    _wcslwr(key.data());
+    sorted.emplace(std::move(key), std::move(strName));
+}
+
+void AddSorted(SortedNames& sorted, CStringArray& arrNames)
+{
+    for (int i = 0; i < arrNames.GetSize(); ++i)
+        AddSorted(sorted, std::move(arrNames.GetData()[i]));
+    arrNames.RemoveAll();
+}
+
+// Moves the names, in order, to the end of the list; false when the
+// deadline passed first (call again).
+bool MoveSorted(SortedNames& sorted, CStringArray& arrNames,
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max())
+{
+    while (!sorted.empty()) {
+        arrNames.Add(std::move(sorted.extract(sorted.begin()).mapped()));
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+    }
+    return true;
 }
 
 CheckState StateAfterTap(int nOldState)
@@ -45,6 +74,11 @@ BEGIN_MESSAGE_MAP(CFolderTree, CTreeCtrl)
     ON_MESSAGE(WM_TREE_APPLYCHECK, &CFolderTree::OnApplyCheck)
     ON_MESSAGE(WM_TREE_PROBE, &CFolderTree::OnProbe)
 END_MESSAGE_MAP()
+
+CFolderTree::~CFolderTree()
+{
+    EndProbe();
+}
 
 BOOL CFolderTree::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
     CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
@@ -75,6 +109,7 @@ void CFolderTree::Fill(bool bFoldersOnly, bool bShowRomFiles, const CString& str
     m_bShowRomFiles = bShowRomFiles;
     m_strFilter = strFilter;
     // Items are removed only here: the folders still to be looked into go with them.
+    EndProbe();
     m_arrProbes.clear();
     m_nNextProbe = 0;
     DeleteItem(TVI_ROOT);
@@ -99,14 +134,17 @@ EntryKind CFolderTree::ClassifyEntry(DWORD dwAttributes)
 
 void CFolderTree::SortNames(CStringArray& arrNames)
 {
-    // A stable sort gives what exchanging neighbours until none is out of
-    // order gives, without its square time on large folders.
-    std::stable_sort(arrNames.GetData(), arrNames.GetData() + arrNames.GetSize(),
-        [](const CString& a, const CString& b) { return _wcsicmp(a, b) < 0; });
+    // What exchanging neighbours until none is out of order gives, without
+    // its square time on large folders.
+    SortedNames sorted;
+    AddSorted(sorted, arrNames);
+    MoveSorted(sorted, arrNames);
 }
 
 void CFolderTree::PopulateLevel(const CString& strPath, HTREEITEM hParent)
 {
+    // Listing and looking into folders share one step's time.
+    const auto deadline = std::chrono::steady_clock::now() + AFX_STEP_TIME;
     m_arrFolderNames.RemoveAll();
     m_arrFileNames.RemoveAll();
     m_arrRomFileNames.RemoveAll();
@@ -116,21 +154,25 @@ void CFolderTree::PopulateLevel(const CString& strPath, HTREEITEM hParent)
         return;
     const std::unordered_set<std::u16string> existing = ChildNames(*this, hParent);
     do {
+        // Files are passed over first, in a folder of thousands of them.
+        const EntryKind kind = ClassifyEntry(data.dwFileAttributes);
+        if (kind == ekUnreadable || (m_bFoldersOnly && kind != ekFolder))
+            continue;
         const CString strName(data.cFileName);
         if (existing.count(strName.str()))
             continue;
         const auto listed = [&] { return m_strFilter.IsEmpty() || MatchesFilter(strPath + PATH_SEPARATOR + strName); };
         // The listing carries each entry's attributes: no second look at the disk.
-        switch (ClassifyEntry(data.dwFileAttributes)) {
+        switch (kind) {
         case ekFolder:
             m_arrFolderNames.Add(strName);
             break;
         case ekFile:
-            if (!m_bFoldersOnly && listed())
+            if (listed())
                 m_arrFileNames.Add(strName);
             break;
         case ekRomFile:
-            if (m_bShowRomFiles && !m_bFoldersOnly && listed())
+            if (m_bShowRomFiles && listed())
                 m_arrRomFileNames.Add(strName);
             break;
         case ekUnreadable:
@@ -140,19 +182,16 @@ void CFolderTree::PopulateLevel(const CString& strPath, HTREEITEM hParent)
     FindClose(hFind);
 
     SortNames(m_arrFolderNames);
-    // Looking into every folder would hold a large level up: the first
-    // screenful is looked into now, the rest just after the level shows.
+    // Every folder shows an expand button until it has been looked into:
+    // as many as the step's time left allows now, before the level shows,
+    // the rest in steps just after.
     const bool bWasPending = m_nNextProbe < m_arrProbes.size();
     for (int i = 0; i < m_arrFolderNames.GetSize(); ++i) {
         const CString& strName = m_arrFolderNames.GetData()[i];
-        const CString strFolder = strPath + PATH_SEPARATOR + strName;
-        if (i < kFoldersLookedIntoAtOnce) {
-            InsertEntry(strName, HasSubEntries(strFolder), hParent, kFolderImage);
-        } else if (const HTREEITEM hItem = InsertEntry(strName, true, hParent, kFolderImage)) {
-            m_arrProbes.emplace_back(hItem, strFolder);
-        }
+        if (const HTREEITEM hItem = InsertEntry(strName, true, hParent, kFolderImage))
+            m_arrProbes.emplace_back(hItem, strPath + PATH_SEPARATOR + strName);
     }
-    if (!bWasPending && m_nNextProbe < m_arrProbes.size())
+    if (!Probe(deadline) && !bWasPending)
         PostMessage(WM_TREE_PROBE, 0, 0);
     m_arrFileNames.Append(m_arrRomFileNames);
     SortNames(m_arrFileNames);
@@ -160,18 +199,51 @@ void CFolderTree::PopulateLevel(const CString& strPath, HTREEITEM hParent)
         InsertEntry(m_arrFileNames.GetData()[i], false, hParent, kFileImage);
 }
 
-bool CFolderTree::HasSubEntries(const CString& strPath) const
+bool CFolderTree::Probe(std::chrono::steady_clock::time_point deadline)
 {
-    WIN32_FIND_DATAW data;
-    const HANDLE hFind = FindFirstFileW(strPath + PATH_SEPARATOR + u"*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
+    while (m_nNextProbe < m_arrProbes.size()) {
+        const HTREEITEM hItem = m_arrProbes[m_nNextProbe].first;
+        // A folder of many files is read over several steps, up to its first
+        // entry that counts: a folder, or with files shown, anything.
+        bool bMore = true;
+        if (m_hProbeFind == INVALID_HANDLE_VALUE) {
+            m_hProbeFind = FindFirstFileW(m_arrProbes[m_nNextProbe].second + PATH_SEPARATOR + u"*", &m_probeData);
+            bMore = m_hProbeFind != INVALID_HANDLE_VALUE;
+        } else {
+            bMore = FindNextFileW(m_hProbeFind, &m_probeData);
+        }
+        const auto counts = [&] {
+            return (m_probeData.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !m_bFoldersOnly;
+        };
+        while (bMore && !counts()) {
+            if (std::chrono::steady_clock::now() >= deadline)
+                return false;
+            bMore = FindNextFileW(m_hProbeFind, &m_probeData);
+        }
+        EndProbe();
+        if (!bMore) {
+            TVITEMW item{};
+            item.mask = TVIF_CHILDREN;
+            item.hItem = hItem;
+            item.cChildren = 0;
+            SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        ++m_nNextProbe;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+    }
+    if (m_nNextProbe < m_arrProbes.size())
         return false;
-    bool bFound = false;
-    do
-        bFound = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !m_bFoldersOnly;
-    while (!bFound && FindNextFileW(hFind, &data));
-    FindClose(hFind);
-    return bFound;
+    m_arrProbes.clear();
+    m_nNextProbe = 0;
+    return true;
+}
+
+void CFolderTree::EndProbe()
+{
+    if (m_hProbeFind != INVALID_HANDLE_VALUE)
+        FindClose(m_hProbeFind);
+    m_hProbeFind = INVALID_HANDLE_VALUE;
 }
 
 HTREEITEM CFolderTree::InsertEntry(const CString& strText, bool bHasChildren, HTREEITEM hParent, int nImage)
@@ -300,20 +372,8 @@ int CFolderTree::OnStateIconClick(HTREEITEM hItem)
 
 LRESULT CFolderTree::OnProbe(WPARAM, LPARAM)
 {
-    for (size_t n = 0; n < kFoldersLookedIntoPerStep && m_nNextProbe < m_arrProbes.size(); ++n, ++m_nNextProbe) {
-        const auto& [hItem, strFolder] = m_arrProbes[m_nNextProbe];
-        TVITEMW item{};
-        item.mask = TVIF_CHILDREN;
-        item.hItem = hItem;
-        item.cChildren = HasSubEntries(strFolder) ? 1 : 0;
-        SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    if (m_nNextProbe < m_arrProbes.size()) {
+    if (!Probe(std::chrono::steady_clock::now() + AFX_STEP_TIME))
         PostMessage(WM_TREE_PROBE, 0, 0);
-    } else {
-        m_arrProbes.clear();
-        m_nNextProbe = 0;
-    }
     return 0;
 }
 
@@ -329,21 +389,69 @@ int CFolderTree::CollectChecked(CStringArray& arrFiles, CStringArray& arrFolders
     m_arrFolderQueue.RemoveAll();
     m_arrPartialPaths.RemoveAll();
     m_arrPartialItems.RemoveAll();
-    CFolderWalk walk;
-    CollectChildren(TVI_ROOT, CString(), walk, arrFiles, arrFolders);
-    // Partly ticked items found on the way are walked in turn, also those found meanwhile.
+    // The ticked items first, from the tree alone. Partly ticked items found
+    // on the way are walked in turn, also those found meanwhile.
+    CStringArray arrTicked;
+    CollectChildren(TVI_ROOT, CString(), arrTicked);
     for (int i = 0; i < m_arrPartialItems.GetSize(); ++i)
-        CollectChildren(m_arrPartialItems[i], m_arrPartialPaths[i] + PATH_SEPARATOR, walk, arrFiles, arrFolders);
-    m_arrFolderQueue.RemoveAll();
+        CollectChildren(m_arrPartialItems[i], m_arrPartialPaths[i] + PATH_SEPARATOR, arrTicked);
     m_arrPartialPaths.RemoveAll();
     m_arrPartialItems.RemoveAll();
-    SortNames(arrFolders);
-    SortNames(arrFiles);
+
+    // Then the disk, in steps: a ticked folder may hold a whole disk. The
+    // lists are kept sorted as entries are found, and handed over in steps
+    // too, so that nothing done to them all at once holds the window up.
+    SortedNames folders;
+    SortedNames files;
+    for (int i = 0; i < arrFolders.GetSize(); ++i)
+        AddSorted(folders, arrFolders[i]);
+    for (int i = 0; i < arrFiles.GetSize(); ++i)
+        AddSorted(files, arrFiles[i]);
+    CStringArray arrFound;
+    CStringArray arrSortedFolders;
+    CStringArray arrSortedFiles;
+    CFolderWalk walk;
+    bool bWalking = false;
+    int nNext = 0;
+    const BOOL bDone = AfxRunInSteps([&](AFX_DEADLINE deadline) -> BOOL {
+        for (;;) {
+            if (bWalking) {
+                bWalking = !walk.Continue(deadline, m_arrFolderQueue, arrFound);
+                AddSorted(folders, m_arrFolderQueue);
+                AddSorted(files, arrFound);
+                if (bWalking)
+                    return FALSE;
+            }
+            if (nNext == arrTicked.GetSize())
+                return MoveSorted(folders, arrSortedFolders, deadline) && MoveSorted(files, arrSortedFiles, deadline);
+            // The lists hold paths from the root without its separator; the files are asked with it.
+            const CString& strPath = arrTicked[nNext++];
+            switch (ClassifyEntry(PATH_SEPARATOR + strPath)) {
+            case ekFolder:
+                walk.Begin(strPath);
+                bWalking = true;
+                break;
+            case ekFile:
+                AddSorted(files, strPath);
+                break;
+            case ekRomFile:
+            case ekUnreadable:
+                break;
+            }
+            if (std::chrono::steady_clock::now() >= deadline)
+                return FALSE;
+        }
+    });
+    m_arrFolderQueue.RemoveAll();
+    // Cancelled: the caller's lists stay as they were.
+    if (!bDone)
+        return -1;
+    arrFolders = std::move(arrSortedFolders);
+    arrFiles = std::move(arrSortedFiles);
     return arrFolders.GetSize() + arrFiles.GetSize();
 }
 
-void CFolderTree::CollectChildren(
-    HTREEITEM hItem, const CString& strBase, CFolderWalk& walk, CStringArray& arrFiles, CStringArray& arrFolders)
+void CFolderTree::CollectChildren(HTREEITEM hItem, const CString& strBase, CStringArray& arrTicked)
 {
     for (HTREEITEM hChild = GetChildItem(hItem); hChild; hChild = GetNextSiblingItem(hChild)) {
         const CString strPath = strBase + GetItemText(hChild);
@@ -352,20 +460,7 @@ void CFolderTree::CollectChildren(
             m_arrPartialItems.Add(hChild);
             m_arrPartialPaths.Add(strPath);
         } else if (nState == csChecked) {
-            // The lists hold paths from the root without its separator; the files are asked with it.
-            switch (ClassifyEntry(PATH_SEPARATOR + strPath)) {
-            case ekFolder:
-                walk.Gather(strPath, m_arrFolderQueue, arrFiles);
-                arrFolders.Append(m_arrFolderQueue);
-                m_arrFolderQueue.RemoveAll();
-                break;
-            case ekFile:
-                arrFiles.Add(strPath);
-                break;
-            case ekRomFile:
-            case ekUnreadable:
-                break;
-            }
+            arrTicked.Add(strPath);
         }
     }
 }

@@ -3,12 +3,14 @@
 // ending, and tri-state check boxes for marking folders and files.
 #pragma once
 
+#include <chrono>
 #include <utility>
 #include <vector>
 
 #include "framework/array.h"
 #include "framework/imagelist.h"
 #include "framework/treeview.h"
+#include "platform/file.h"
 
 // Posted to the control itself after a tap on a check box, so that the
 // tapped item ends in the state worked out here, whatever the control's own
@@ -18,8 +20,6 @@ constexpr UINT WM_TREE_APPLYCHECK = 0x09DE;
 // Posted to the control itself while folders of a large level are still
 // to be looked into for their expand buttons.
 constexpr UINT WM_TREE_PROBE = 0x09DF;
-
-class CFolderWalk;
 
 enum EntryKind {
     ekRomFile = -1,
@@ -37,7 +37,7 @@ enum CheckState {
 
 class CFolderTree : public CTreeCtrl {
 public:
-    ~CFolderTree() override = default;
+    ~CFolderTree() override;
 
     BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
         UINT nID, CCreateContext* pContext = nullptr) override;
@@ -52,8 +52,10 @@ public:
     // not hold it.
     bool SelectPath(const CString& strPath);
     // Appends every ticked file, and every folder at or below a ticked
-    // folder, as paths without the leading separator ("home/me"); both lists
-    // end sorted. Returns their sizes added.
+    // folder (on that folder's file system), as paths without the leading
+    // separator ("home/me"); both lists end sorted. Returns their sizes
+    // added. The disk is read in steps, the window still painting; Escape
+    // abandons it: -1, and the lists are left as they were.
     int CollectChecked(CStringArray& arrFiles, CStringArray& arrFolders);
     // A tap on the item's check box: ticks or clears it with everything
     // below it, and works out its ancestors' states anew. Returns 1.
@@ -78,13 +80,15 @@ protected:
 
 private:
     void PopulateLevel(const CString& strPath, HTREEITEM hParent);
-    bool HasSubEntries(const CString& strPath) const;
+    // Looks into the folders still shown with an expand button until all
+    // are done (true) or the deadline has passed.
+    bool Probe(std::chrono::steady_clock::time_point deadline);
+    void EndProbe();
     HTREEITEM InsertEntry(const CString& strText, bool bHasChildren, HTREEITEM hParent, int nImage);
     bool MatchesFilter(const CString& strPath) const;
     CString BuildItemPath(HTREEITEM hItem);
     void SetCheckState(HTREEITEM hItem, CheckState nState);
-    void CollectChildren(
-        HTREEITEM hItem, const CString& strBase, CFolderWalk& walk, CStringArray& arrFiles, CStringArray& arrFolders);
+    void CollectChildren(HTREEITEM hItem, const CString& strBase, CStringArray& arrTicked);
 
     CImageList m_imlNormal;
     CImageList m_imlState;
@@ -99,7 +103,10 @@ private:
     CStringArray m_arrFolderNames;
     CStringArray m_arrFileNames;
     CStringArray m_arrRomFileNames;
-    // Folders shown with an expand button before they were looked into.
+    // Folders shown with an expand button before they were looked into,
+    // and the listing of the one being looked into.
     std::vector<std::pair<HTREEITEM, CString>> m_arrProbes;
     size_t m_nNextProbe = 0;
+    HANDLE m_hProbeFind = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW m_probeData{};
 };

@@ -1,65 +1,99 @@
 #include "browser/FolderWalk.h"
 
-#include <vector>
-
 #include "browser/FolderTree.h"
-#include "platform/file.h"
 
 namespace {
 
-bool IdentityOf(const CString& strPath, std::tuple<DWORD, DWORD, DWORD>& identity)
+HANDLE OpenFolder(const CString& strPath)
 {
-    const HANDLE hFile = CreateFileW(
+    return CreateFileW(
         strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    BY_HANDLE_FILE_INFORMATION info{};
-    const BOOL bRead = GetFileInformationByHandle(hFile, &info);
-    CloseHandle(hFile);
-    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-    return bRead;
 }
 
 } // namespace
 
-void CFolderWalk::Gather(const CString& strFolder, CStringArray& arrQueue, CStringArray& arrFiles)
+CFolderWalk::~CFolderWalk()
 {
+    CloseListing();
+}
+
+void CFolderWalk::CloseListing()
+{
+    if (m_hFind != INVALID_HANDLE_VALUE)
+        FindClose(m_hFind);
+    m_hFind = INVALID_HANDLE_VALUE;
+}
+
+void CFolderWalk::Begin(const CString& strFolder)
+{
+    CloseListing();
+    m_pending.clear();
     // The folders above this one, the root first: where a loop would lead back.
-    std::set<Identity> above;
-    Identity identity;
+    m_above.clear();
     for (int i = -1;;) {
-        if (IdentityOf(PATH_SEPARATOR + strFolder.Left(i), identity))
-            above.insert(identity);
+        const HANDLE hFolder = OpenFolder(PATH_SEPARATOR + strFolder.Left(i));
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (hFolder != INVALID_HANDLE_VALUE && GetFileInformationByHandle(hFolder, &info))
+            m_above.insert({info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow});
+        if (hFolder != INVALID_HANDLE_VALUE)
+            CloseHandle(hFolder);
         if ((i = strFolder.Find(PATH_SEPARATOR, i + 1)) < 0)
             break;
     }
-    // Folders found, each with whether it is entered: one that cannot be
-    // told apart from the others (it does not open) is listed, not entered.
-    std::vector<std::pair<CString, bool>> found;
-    const auto admit = [&](const CString& strPath, bool bBelow) {
-        if (!IdentityOf(PATH_SEPARATOR + strPath, identity))
-            found.emplace_back(strPath, false);
-        else if (!(bBelow && above.count(identity)) && m_entered.insert(identity).second)
-            found.emplace_back(strPath, true);
-    };
-    admit(strFolder, false);
-    for (size_t n = 0; n < found.size(); ++n) {
-        if (!found[n].second)
-            continue;
-        const CString strParent = found[n].first;
-        WIN32_FIND_DATAW data;
-        const HANDLE hFind = FindFirstFileW(PATH_SEPARATOR + strParent + PATH_SEPARATOR + u"*.*", &data);
-        if (hFind == INVALID_HANDLE_VALUE)
-            continue;
-        do {
-            const CString strPath = strParent + PATH_SEPARATOR + data.cFileName;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                admit(strPath, true);
-            else if (CFolderTree::ClassifyEntry(data.dwFileAttributes) == ekFile)
-                arrFiles.Add(strPath);
-        } while (FindNextFileW(hFind, &data));
-        FindClose(hFind);
+    m_strTicked = strFolder;
+    m_bTickedPending = true;
+}
+
+void CFolderWalk::Enter(const CString& strPath, bool bTicked, CStringArray& arrFolders)
+{
+    // Opened once: the folder looked at is the folder listed.
+    const HANDLE hFolder = OpenFolder(PATH_SEPARATOR + strPath);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (hFolder == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(hFolder, &info)) {
+        // One that cannot be told apart from the others is listed, not entered.
+        if (hFolder != INVALID_HANDLE_VALUE)
+            CloseHandle(hFolder);
+        arrFolders.Add(strPath);
+        return;
     }
-    for (const auto& [strPath, bEntered] : found)
-        arrQueue.Add(strPath);
+    const Identity identity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    if ((!bTicked && m_above.count(identity)) || !m_entered.insert(identity).second) {
+        CloseHandle(hFolder);
+        return;
+    }
+    arrFolders.Add(strPath);
+    if (bTicked)
+        m_dwVolume = info.dwVolumeSerialNumber;
+    if (info.dwVolumeSerialNumber == m_dwVolume) {
+        m_hFind = FindFirstFileInFolder(hFolder, u"*", &m_data);
+        m_strListed = strPath;
+    }
+    CloseHandle(hFolder);
+}
+
+bool CFolderWalk::Continue(
+    std::chrono::steady_clock::time_point deadline, CStringArray& arrFolders, CStringArray& arrFiles)
+{
+    for (;;) {
+        if (m_hFind != INVALID_HANDLE_VALUE) {
+            const CString strPath = m_strListed + PATH_SEPARATOR + m_data.cFileName;
+            if (m_data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                m_pending.push_back(strPath);
+            else if (CFolderTree::ClassifyEntry(m_data.dwFileAttributes) == ekFile)
+                arrFiles.Add(strPath);
+            if (!FindNextFileW(m_hFind, &m_data))
+                CloseListing();
+        } else if (m_bTickedPending) {
+            m_bTickedPending = false;
+            Enter(m_strTicked, true, arrFolders);
+        } else if (!m_pending.empty()) {
+            const CString strPath = m_pending.front();
+            m_pending.pop_front();
+            Enter(strPath, false, arrFolders);
+        } else {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+    }
 }

@@ -66,6 +66,11 @@ struct BY_HANDLE_FILE_INFORMATION {
 // ERROR_NO_MORE_FILES at the end.
 HANDLE FindFirstFileW(LPCWSTR lpFileName, WIN32_FIND_DATAW* lpFindFileData);
 BOOL FindNextFileW(HANDLE hFindFile, WIN32_FIND_DATAW* lpFindFileData);
+// Lists the folder that hFolder (CreateFileW with FILE_FLAG_BACKUP_SEMANTICS)
+// stands for, as FindFirstFileW lists a path, with a pattern for the names
+// ("*" for all): the very folder that was opened and looked at, whatever its
+// path leads to by now. hFolder stays open, the caller's to close.
+HANDLE FindFirstFileInFolder(HANDLE hFolder, LPCWSTR lpPattern, WIN32_FIND_DATAW* lpFindFileData);
 BOOL FindClose(HANDLE hFindFile);
 
 BOOL GetFileInformationByHandle(HANDLE hFile, BY_HANDLE_FILE_INFORMATION* lpFileInformation);

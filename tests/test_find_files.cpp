@@ -159,4 +159,26 @@ TEST_F(FindFiles, FoldersAreKnownByTheirIdentity)
     EXPECT_EQ(identity(m_root / "sub", 0), std::tuple(0u, 0u, 0u)) << "folders open only when asked for";
 }
 
+TEST_F(FindFiles, AnOpenFolderIsListedWhateverItsPathLeadsToLater)
+{
+    fs::create_directory(m_root / "walked");
+    File("walked/mine.txt");
+    const HANDLE hFolder = CreateFileW(Wide(m_root / "walked").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(hFolder, INVALID_HANDLE_VALUE);
+    // Swapped for a link elsewhere after it was looked at: the walk must not follow.
+    fs::rename(m_root / "walked", m_root / "moved");
+    fs::create_directory(m_root / "elsewhere");
+    File("elsewhere/theirs.txt");
+    fs::create_directory_symlink("elsewhere", m_root / "walked");
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = FindFirstFileInFolder(hFolder, u"*", &data);
+    ASSERT_NE(hFind, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(FileNameFromUtf16(data.cFileName), "mine.txt");
+    EXPECT_FALSE(FindNextFileW(hFind, &data));
+    FindClose(hFind);
+    EXPECT_EQ(FindFirstFileInFolder(INVALID_HANDLE_VALUE, u"*", &data), INVALID_HANDLE_VALUE);
+    CloseHandle(hFolder);
+}
+
 } // namespace

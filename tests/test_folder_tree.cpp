@@ -1,8 +1,11 @@
 // The folder tree over folders made by the tests: what a level lists and in
 // which order, opening again, paths, the check boxes and collecting what
 // is ticked, links that loop included.
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -40,11 +43,16 @@ TEST(FolderTree, ListsOneLevel)
         const HTREEITEM hRoot = OpenPath(host.tree, folder.Root());
         ASSERT_NE(hRoot, nullptr) << c.name;
         EXPECT_EQ(ChildNames(host.tree, hRoot), c.children) << c.name;
-        QStringList withButtons;
-        for (HTREEITEM h = host.tree.GetChildItem(hRoot); h; h = host.tree.GetNextSiblingItem(h))
-            if (HasButton(host.tree, h))
-                withButtons << TextOf(host.tree.GetItemText(h));
-        EXPECT_EQ(withButtons, c.withButtons) << c.name;
+        const auto withButtons = [&] {
+            QStringList names;
+            for (HTREEITEM h = host.tree.GetChildItem(hRoot); h; h = host.tree.GetNextSiblingItem(h))
+                if (HasButton(host.tree, h))
+                    names << TextOf(host.tree.GetItemText(h));
+            return names;
+        };
+        // Folders not yet looked into show a button for the while.
+        PumpUntil([&] { return withButtons() == c.withButtons; }, 2000);
+        EXPECT_EQ(withButtons(), c.withButtons) << c.name;
     }
 }
 
@@ -83,7 +91,13 @@ TEST(FolderTree, LargeLevelSettlesItsButtonsJustAfterShowing)
     QString expected;
     for (int i = 0; i < 300; ++i)
         expected += i % 3 ? u'.' : u'+';
-    EXPECT_EQ(buttons().left(64), expected.left(64)) << "the first screenful at once";
+    // Until a folder has been looked into it shows a button: none that should have one lacks it.
+    const QString shown = buttons();
+    for (int i = 0; i < 300; ++i) {
+        if (expected[i] == u'+') {
+            EXPECT_EQ(shown[i], u'+') << "folder " << i;
+        }
+    }
     EXPECT_TRUE(PumpUntil([&] { return buttons() == expected; })) << buttons().toStdString();
     // Filling again forgets the folders still to be looked into.
     folder.Make({"big/0999/"});
@@ -205,6 +219,7 @@ TEST(FolderTree, AwkwardEntriesNeitherCrashNorGiveWrongPaths)
         host.tree.Fill(false, false, u"");
         const HTREEITEM hLocked = OpenPath(host.tree, folder.Root() / "locked");
         ASSERT_NE(hLocked, nullptr);
+        PumpUntil([&] { return !HasButton(host.tree, hLocked); }, 2000);
         EXPECT_FALSE(HasButton(host.tree, hLocked));
         EXPECT_TRUE(ChildNames(host.tree, hLocked).isEmpty());
         fs::permissions(folder.Root() / "locked", fs::perms::owner_all);
@@ -348,5 +363,91 @@ TEST_F(CheckBoxes, CollectingFollowsLinksOnceAndNeverRoundALoop)
     EXPECT_EQ(Relative(files).replaceInStrings(QStringLiteral("out2"), QStringLiteral("out")),
         QStringList({"top/b/out/o.txt"}));
 }
+
+TEST_F(CheckBoxes, EscapeAbandonsCollectingAndLeavesTheListsAsTheyWere)
+{
+    Tap("a");
+    CStringArray files, folders;
+    files.Add(u"kept");
+    QCoreApplication::postEvent(
+        AfxWidget(m_host.tree.m_hWnd), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_EQ(m_host.tree.CollectChecked(files, folders), -1);
+    EXPECT_TRUE(files.GetSize() == 1 && files[0] == CString(u"kept"));
+    EXPECT_EQ(folders.GetSize(), 0);
+    EXPECT_EQ(m_host.tree.CollectChecked(files, folders), 5) << "the next one runs to its end";
+}
+
+// A file system of its own below the ticked folder: a link to one, or a
+// mount where the test may mount.
+struct OtherFileSystem {
+    const char* name;
+    bool mount;
+    const char* tap; // under "top"
+    QStringList folders;
+    QStringList files;
+};
+
+class OneFileSystem : public CheckBoxes, public testing::WithParamInterface<OtherFileSystem> {
+protected:
+    ~OneFileSystem() override
+    {
+        if (!m_mounted.empty())
+            ::umount2(m_mounted.c_str(), MNT_DETACH);
+        std::error_code ec;
+        if (!m_shm.empty())
+            fs::remove_all(m_shm, ec);
+    }
+
+    // Where the other file system is seen below "top/b", or empty when it cannot be made here.
+    fs::path Make(bool bMount)
+    {
+        const fs::path other = m_folder.Root() / "top" / "b" / "other";
+        if (bMount) {
+            fs::create_directories(other);
+            if (::mount("tmpfs", other.c_str(), "tmpfs", 0, "size=1m") != 0)
+                return {};
+            m_mounted = other;
+        } else {
+            char shm[] = "/dev/shm/qt-walk-XXXXXX";
+            if (!::mkdtemp(shm))
+                return {};
+            m_shm = shm;
+            fs::create_directory_symlink(m_shm, other);
+        }
+        struct stat mine = {};
+        struct stat theirs = {};
+        if (::stat(m_folder.Root().c_str(), &mine) != 0 || ::stat(other.c_str(), &theirs) != 0 ||
+            mine.st_dev == theirs.st_dev)
+            return {};
+        fs::create_directories(other / "deeper");
+        std::ofstream(other / "far.txt") << "";
+        fs::create_directories(other.parent_path() / "near"); // so that "other" can be ticked alone
+        return other;
+    }
+
+    fs::path m_mounted;
+    fs::path m_shm;
+};
+
+TEST_P(OneFileSystem, CollectingStaysOnTheTickedFolders)
+{
+    const OtherFileSystem& c = GetParam();
+    if (Make(c.mount).empty())
+        GTEST_SKIP() << "no other file system can be made here";
+    m_host.tree.Expand(Item("b"), TVE_EXPAND);
+    Tap(c.tap);
+    CStringArray files, folders;
+    m_host.tree.CollectChecked(files, folders);
+    EXPECT_EQ(Relative(folders), c.folders);
+    EXPECT_EQ(Relative(files), c.files);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, OneFileSystem,
+    testing::Values(
+        OtherFileSystem{"LinkToAnotherListedNotEntered", false, "b", {"top/b", "top/b/near", "top/b/other"}, {}},
+        OtherFileSystem{"MountBelowListedNotEntered", true, "b", {"top/b", "top/b/near", "top/b/other"}, {}},
+        OtherFileSystem{"TickedMountPointIsWalked", true, "b/other", {"top/b/other", "top/b/other/deeper"},
+            {"top/b/other/far.txt"}}),
+    [](const testing::TestParamInfo<OtherFileSystem>& info) { return std::string(info.param.name); });
 
 } // namespace

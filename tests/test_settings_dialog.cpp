@@ -3,6 +3,7 @@
 // boxes by a real tap, the layout by screen, and the monitor's settings
 // command.
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -308,12 +309,14 @@ TEST_F(SettingsDialog, BrowserCheckModesTakeTapsAndWarnWithoutFiles)
         const char* tap; // item under "pick" whose box is tapped, or null
         QStringList files;
         const char16_t* warning;
+        bool escape = false; // pressed as OK starts reading the ticked folders
     };
     const Case cases[] = {
         {"TapOnTheBoxTicksTheFile", bmCheckAll, "notes.txt", {"notes.txt"}, nullptr},
         {"ProgramsModeListsOnlyPrograms", bmCheckPrograms, "run.exe", {"run.exe"}, nullptr},
         {"NoFileWarnsAndStillCloses", bmCheckPrograms, nullptr, {}, u"Не выбран файл."},
         {"NoFileOrFolderWarnsAndStillCloses", bmCheckAllWithRom, "sub", {}, u"Не выбраны файлы и папки."},
+        {"EscapeWhileReadingIsCancel", bmCheckAll, "sub", {}, nullptr, true},
     };
     for (const Case& c : cases) {
         MessageBoxRecorder boxes;
@@ -339,9 +342,15 @@ TEST_F(SettingsDialog, BrowserCheckModesTakeTapsAndWarnWithoutFiles)
                 PumpFor(5);
                 EXPECT_EQ(dlg.m_tree.GetCheckState(hPick), csPartial) << c.name;
             }
+            if (c.escape)
+                QCoreApplication::postEvent(
+                    AfxWidget(dlg.m_tree.m_hWnd), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
             Press(pDlg, IDOK);
         });
-        EXPECT_EQ(dlg.DoModal(), IDOK) << c.name;
+        EXPECT_EQ(dlg.DoModal(), c.escape ? IDCANCEL : IDOK) << c.name;
+        if (c.escape) {
+            EXPECT_EQ(folders.GetSize(), 0) << c.name << ": the caller's lists untouched";
+        }
         QStringList names;
         for (int i = 0; i < files.GetSize(); ++i)
             names << QString::fromStdU16String(files[i].str()).section(u'/', -1);

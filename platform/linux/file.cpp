@@ -7,16 +7,10 @@
 #include <cerrno>
 
 #include "platform/error_p.h"
-#include "platform/linux/handle.h"
+#include "platform/linux/file_handle.h"
 #include "platform/text.h"
 
 namespace {
-
-struct FileHandle : KernelObject {
-    explicit FileHandle(int fd) : fd(fd) { }
-    ~FileHandle() override { ::close(fd); }
-    int fd;
-};
 
 FileHandle* FromHandle(HANDLE h)
 {

@@ -12,7 +12,7 @@
 
 #include "platform/error_p.h"
 #include "platform/file.h"
-#include "platform/linux/handle.h"
+#include "platform/linux/file_handle.h"
 #include "platform/text.h"
 
 namespace {
@@ -101,6 +101,29 @@ DWORD GetFileAttributesW(LPCWSTR lpFileName)
     return AttributesOf(S_ISDIR(st.st_mode), !S_ISDIR(st.st_mode) && ReadOnlyFileSystem(path.c_str()));
 }
 
+namespace {
+
+// The listing of an open folder: its first entry, or INVALID_HANDLE_VALUE.
+HANDLE FindFirstIn(DIR* dir, std::string pattern, WIN32_FIND_DATAW* lpFindFileData)
+{
+    if (!dir) {
+        SetLastErrorFromErrno(errno);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (pattern == "*.*")
+        pattern = "*";
+    const HANDLE find = HandleOf(new FindHandle(dir, std::move(pattern)));
+    if (!FindNextFileW(find, lpFindFileData)) {
+        const DWORD error = GetLastError();
+        FindClose(find);
+        SetLastError(error == DWORD(ERROR_NO_MORE_FILES) ? DWORD(ERROR_FILE_NOT_FOUND) : error);
+        return INVALID_HANDLE_VALUE;
+    }
+    return find;
+}
+
+} // namespace
+
 HANDLE FindFirstFileW(LPCWSTR lpFileName, WIN32_FIND_DATAW* lpFindFileData)
 {
     if (!lpFileName || !lpFindFileData) {
@@ -114,21 +137,27 @@ HANDLE FindFirstFileW(LPCWSTR lpFileName, WIN32_FIND_DATAW* lpFindFileData)
         : slash == 0                                      ? std::string("/")
                                                           : path.substr(0, slash);
     std::string pattern = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (pattern == "*.*")
-        pattern = "*";
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) {
-        SetLastErrorFromErrno(errno);
+    return FindFirstIn(dir, std::move(pattern), lpFindFileData);
+}
+
+HANDLE FindFirstFileInFolder(HANDLE hFolder, LPCWSTR lpPattern, WIN32_FIND_DATAW* lpFindFileData)
+{
+    const auto* folder = ObjectOf<FileHandle>(hFolder);
+    if (!folder || !lpPattern || !lpFindFileData) {
+        SetLastError(folder ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
         return INVALID_HANDLE_VALUE;
     }
-    const HANDLE find = HandleOf(new FindHandle(dir, std::move(pattern)));
-    if (!FindNextFileW(find, lpFindFileData)) {
-        const DWORD error = GetLastError();
-        FindClose(find);
-        SetLastError(error == DWORD(ERROR_NO_MORE_FILES) ? DWORD(ERROR_FILE_NOT_FOUND) : error);
-        return INVALID_HANDLE_VALUE;
+    std::string pattern = FileNameFromUtf16(lpPattern);
+    // A descriptor of its own, from the start of the folder, for the listing to close.
+    const int fd = ::openat(folder->fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (fd >= 0 && !dir) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
     }
-    return find;
+    return FindFirstIn(dir, std::move(pattern), lpFindFileData);
 }
 
 BOOL FindNextFileW(HANDLE hFindFile, WIN32_FIND_DATAW* lpFindFileData)
