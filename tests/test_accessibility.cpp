@@ -139,12 +139,13 @@ TEST_P(Controls, EachIsNamedAndSaysWhatItIs)
     if (c.window != Window::Main)
         return;
     // The command bar: the menu, the four tools and the close button.
-    ASSERT_EQ(BarButtons().size(), 6);
-    for (QToolButton* b : BarButtons()) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty());
-        EXPECT_EQ(a->role(), b->menu() ? QAccessible::ButtonMenu : kButton);
-        EXPECT_TRUE(a->state().focusable);
+    const QList<QToolButton*> buttons = BarButtons();
+    ASSERT_EQ(buttons.size(), 6);
+    for (int i = 0; i < buttons.size(); ++i) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(buttons[i]);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << "button " << i;
+        EXPECT_EQ(a->role(), buttons[i]->menu() ? QAccessible::ButtonMenu : kButton) << "button " << i;
+        EXPECT_TRUE(a->state().focusable) << "button " << i;
     }
 }
 
@@ -340,7 +341,7 @@ TEST_F(Accessibility, TheFocusMarkShowsOnTheFocusedButtonOnly)
             for (const QPoint p :
                 {QPoint(0, 0), QPoint(1, now.height() / 2), QPoint(now.width() - 2, now.height() - 1)})
                 EXPECT_EQ(PixelAt(now, p.x(), p.y()), ring) << "control " << i;
-            EXPECT_EQ(PixelAt(now, 2, 2), PixelAt(plain[i], 2, 2)) << "inside the ring";
+            EXPECT_EQ(PixelAt(now, 2, 2), PixelAt(plain[i], 2, 2)) << "control " << i << ": inside the ring";
         }
     }
 }
@@ -371,6 +372,7 @@ TEST_F(Accessibility, UseRestartsARunningCountdown)
         if (c.screenReader)
             reader.emplace();
         CQuilletView* view = Start();
+        EXPECT_NE(view, nullptr) << c.name;
         if (!view)
             continue;
         PumpFor(1000);

@@ -132,8 +132,9 @@ TEST(UnattendedMessageBox, SavedPrintedAndAnsweredWithItsDefault)
     };
     int n = 0;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(AfxShowMessageBox(nullptr, u"Sure?", u"Quillet", c.nType), c.answer) << c.name;
+        EXPECT_EQ(AfxShowMessageBox(nullptr, u"Sure?", u"Quillet", c.nType), c.answer);
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_NE(err.find("message box \"Quillet\": Sure?"), std::string::npos) << err;
         const QString printed = QStringLiteral("answered ") +
@@ -141,7 +142,7 @@ TEST(UnattendedMessageBox, SavedPrintedAndAnsweredWithItsDefault)
         EXPECT_NE(err.find(printed.toStdString()), std::string::npos) << err;
         const QString picture = tree.Path(QStringLiteral("shots/messagebox-%1.png").arg(++n));
         EXPECT_NE(err.find(picture.toStdString()), std::string::npos) << err;
-        EXPECT_FALSE(QImage(picture).isNull()) << c.name;
+        EXPECT_FALSE(QImage(picture).isNull());
     }
 }
 
@@ -155,17 +156,18 @@ TEST_F(AboutBox, PictureFontsAndColoursFollowTheScreenAndSkin)
         LONG large, small;
     };
     for (const Case& c : {Case{"240x320", "3.png", 24, 16}, Case{"480x640", "3_VGA.png", 48, 32}}) {
+        SCOPED_TRACE(c.screen);
         ScopedEnv screen("QUILLET_SCREEN", c.screen);
         CoordinatePicture(300, 300).save(m_tree.Path(QStringLiteral("skin/") + c.picture));
         CSkinAboutDlg dlg(RGB(1, 2, 3), u".png", CString(m_tree.Path("skin").toStdU16String()));
         ModalRecorder modal(IDOK, [&](CDialog*) {
-            EXPECT_NE(dlg.m_hBackground, nullptr) << c.screen;
+            EXPECT_NE(dlg.m_hBackground, nullptr);
             LOGFONTW lf{};
             dlg.m_fontLarge.GetLogFont(&lf);
-            EXPECT_EQ(lf.lfHeight, c.large) << c.screen;
+            EXPECT_EQ(lf.lfHeight, c.large);
             EXPECT_EQ(lf.lfWeight, FW_BOLD);
             dlg.m_fontSmall.GetLogFont(&lf);
-            EXPECT_EQ(lf.lfHeight, c.small) << c.screen;
+            EXPECT_EQ(lf.lfHeight, c.small);
             EXPECT_EQ(dlg.m_btnName.m_clrLabel, RGB(1, 2, 3));
             EXPECT_EQ(dlg.m_btnCredit.m_clrLabel, RGB(1, 2, 3));
             EXPECT_EQ(dlg.m_btnIcon.m_hBackground, dlg.m_hBackground);

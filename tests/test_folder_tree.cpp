@@ -41,7 +41,9 @@ TEST(FolderTree, ListsOneLevel)
         FolderTreeHost host;
         host.tree.Fill(c.foldersOnly, false, c.filter);
         const HTREEITEM hRoot = OpenPath(host.tree, folder.Root());
-        ASSERT_NE(hRoot, nullptr) << c.name;
+        EXPECT_NE(hRoot, nullptr) << c.name;
+        if (!hRoot)
+            continue;
         EXPECT_EQ(ChildNames(host.tree, hRoot), c.children) << c.name;
         const auto withButtons = [&] {
             QStringList names;

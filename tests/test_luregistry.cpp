@@ -59,7 +59,7 @@ TEST_F(LuRegistryTest, ReadDwordByStoredSize)
     };
     CLuRegistry registry(HKEY_LOCAL_MACHINE, kKey, TRUE);
     for (const Row& row : rows) {
-        ASSERT_TRUE(registry.WriteBinary(u"v", row.stored.data(), DWORD(row.stored.size())));
+        EXPECT_TRUE(registry.WriteBinary(u"v", row.stored.data(), DWORD(row.stored.size()))) << row.fault;
         EXPECT_EQ(registry.ReadDword(u"v", 9), row.expected) << row.fault;
         EXPECT_EQ(registry.GetValueSize(u"v"), row.sizeAfter) << row.fault;
     }

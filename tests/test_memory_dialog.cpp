@@ -220,13 +220,14 @@ TEST_F(MemoryDialog, EndTask)
             children.push_back(std::make_unique<ChildProcess>(child, c.ignoreTerm));
         MessageBoxRecorder boxes(c.answer);
         Run([&](CMemoryDlg& dlg) {
-            if (c.select) {
-                ASSERT_TRUE(Select(dlg, c.select));
+            if (c.select && !Select(dlg, c.select)) {
+                ADD_FAILURE() << "no line " << c.select;
+                return;
             }
             const int before = int(::SendMessage(dlg.m_hTaskList, LVM_GETITEMCOUNT));
             Tap(dlg, IDC_KILL_TASK);
-            ASSERT_EQ(int(boxes.boxes.size()), c.select ? 1 : 0) << "only the question";
-            if (c.select) {
+            EXPECT_EQ(int(boxes.boxes.size()), c.select ? 1 : 0) << "only the question";
+            if (c.select && boxes.boxes.size() == 1) {
                 EXPECT_EQ(boxes.boxes[0].strText,
                     CString(u"Вы хотите \"убить\" процесс '") +
                         CString(QString::fromStdString(c.select).toStdU16String()) + u"'?" + (c.count ? c.count : u""));

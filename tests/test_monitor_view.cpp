@@ -27,8 +27,8 @@ TEST_F(MonitorView, ShowsTheFiguresAndCyclesTheTextsOnTap)
     EXPECT_TRUE(m_boxes.boxes.empty());
     const char16_t* const memoryTexts[] = {
         u"Free:  12.00 MB", u"Total:  32.00 MB", u"Used:  20.00 MB", u"12.00  /  32.00 MB", u"Free:  12.00 MB"};
-    for (const char16_t* expected : memoryTexts) {
-        EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(expected));
+    for (int taps = 0; taps < int(std::size(memoryTexts)); ++taps) {
+        EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(memoryTexts[taps])) << "after " << taps << " taps";
         Tap(view->m_btnMemoryText);
     }
     EXPECT_EQ(view->m_barMemory.GetPos(), 38); // 37.5 % rounds up
@@ -158,7 +158,9 @@ TEST_F(MonitorView, ExitActionsCloseAtOnce)
 {
     for (UINT nID : {UINT(IDC_EXIT), ID_EXIT_TOOL, UINT(ID_APP_EXIT)}) {
         CQuilletView* view = Start();
-        ASSERT_NE(view, nullptr);
+        EXPECT_NE(view, nullptr) << nID;
+        if (!view)
+            continue;
         if (nID == IDC_EXIT)
             Tap(view->m_btnExit);
         else
@@ -191,7 +193,8 @@ void ExpectButtonShows(CWnd& parent, CWnd& button, const QImage& picture)
     parent.ScreenToClient(&rc);
     const QImage shown = Grab(button.m_hWnd);
     for (const QPoint& p : {QPoint(0, 0), QPoint(rc.Width() / 2, rc.Height() / 2), QPoint(rc.Width() - 1, 0)})
-        EXPECT_EQ(PixelAt(shown, p.x(), p.y()), PixelAt(picture, rc.left + p.x(), rc.top + p.y()));
+        EXPECT_EQ(PixelAt(shown, p.x(), p.y()), PixelAt(picture, rc.left + p.x(), rc.top + p.y()))
+            << "control " << button.GetDlgCtrlID() << " at " << p.x() << "," << p.y();
 }
 
 struct StandInRow {
@@ -294,6 +297,7 @@ TEST_F(MonitorView, ImageButtonsShowThePictureUnderThem)
         button->GetWindowRect(&rc);
         view->ScreenToClient(&rc);
         const QImage image = Grab(button->m_hWnd);
+        SCOPED_TRACE(testing::Message() << "control " << button->GetDlgCtrlID());
         EXPECT_EQ(PixelAt(image, 0, 0), RGB(BYTE(rc.left), BYTE(rc.top), 77));
         EXPECT_EQ(PixelAt(image, rc.Width() - 1, rc.Height() - 1), RGB(BYTE(rc.right - 1), BYTE(rc.bottom - 1), 77));
     }

@@ -125,10 +125,11 @@ TEST(PowerStatusFromSupplies, MainBatteryIsFirstByNameWhateverTheListOrder)
 TEST(GetSystemPowerStatusEx, FailsWithAllUnknownWhenSupplyFolderIsMissingOrAFile)
 {
     for (const bool asFile : {false, true}) {
+        SCOPED_TRACE(asFile ? "the supply folder is a file" : "no supply folder");
         FixtureRoot root;
         root.Write(asFile ? "/sys/class/power_supply" : "/sys/class/other", "BAT0\n");
         SYSTEM_POWER_STATUS_EX status{};
-        EXPECT_EQ(GetSystemPowerStatusEx(&status, FALSE), FALSE) << asFile;
+        EXPECT_EQ(GetSystemPowerStatusEx(&status, FALSE), FALSE);
         EXPECT_EQ(status.ACLineStatus, AC_LINE_UNKNOWN);
         EXPECT_EQ(status.BatteryFlag, BATTERY_FLAG_UNKNOWN);
         EXPECT_EQ(status.BatteryLifePercent, BATTERY_PERCENTAGE_UNKNOWN);

@@ -130,12 +130,7 @@ TEST(BacklightApplet, ChosenByDesktopThenByWhatIsInstalled)
     for (const Case& c : cases) {
         installed = c.installed;
         const APPLET_CHOICE* applet = FindBacklightApplet(c.desktop, isInstalled);
-        if (c.program) {
-            ASSERT_NE(applet, nullptr) << (c.desktop ? c.desktop : "none");
-            EXPECT_STREQ(applet->program, c.program);
-        } else {
-            EXPECT_EQ(applet, nullptr);
-        }
+        EXPECT_STREQ(applet ? applet->program : nullptr, c.program) << (c.desktop ? c.desktop : "none");
     }
 }
 
@@ -168,12 +163,7 @@ TEST(SessionReboot, ChosenByDesktopThenByWhatAnswers)
         answering = c.answering;
         installed = c.installed;
         const SESSION_REBOOT* way = FindSessionReboot(c.desktop, answers, isInstalled);
-        if (c.way) {
-            ASSERT_NE(way, nullptr) << c.name;
-            EXPECT_STREQ(way->name, c.way) << c.name;
-        } else {
-            EXPECT_EQ(way, nullptr) << c.name;
-        }
+        EXPECT_STREQ(way ? way->name : nullptr, c.way) << c.name;
     }
 }
 

@@ -88,7 +88,7 @@ TEST(SessionRebootWay, RestartGoesThroughTheRunningSessionManager)
         const QByteArray path = c.leaveOnPath ? bin.toLocal8Bit() + ":" + oldPath : oldPath;
         setenv("PATH", path.constData(), 1);
         for (const QString& service : c.owned)
-            ASSERT_TRUE(desktop.registerService(service)) << c.name;
+            EXPECT_TRUE(desktop.registerService(service)) << c.name << ": " << service.toStdString();
         EXPECT_TRUE(KernelIoControl(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr)) << c.name;
         EXPECT_EQ(LastLoggedLine(log), QLatin1String(c.line)) << c.name;
         for (const QString& service : c.owned)
