@@ -76,22 +76,34 @@ TEST_F(LevelBar, PaintsFillAndText)
 
 TEST(ImageButtonLabel, FormatsFromAlignment)
 {
+    // The skin's vertical -1 is the bottom; the label is always one line.
+    constexpr UINT kLeftBottom = DT_LEFT | DT_BOTTOM | DT_SINGLELINE;
+    constexpr UINT kLeftMiddle = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+    constexpr UINT kLeftTop = DT_LEFT | DT_TOP | DT_SINGLELINE;
+    constexpr UINT kCentreBottom = DT_CENTER | DT_BOTTOM | DT_SINGLELINE;
+    constexpr UINT kCentreMiddle = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    constexpr UINT kCentreTop = DT_CENTER | DT_TOP | DT_SINGLELINE;
+    constexpr UINT kRightBottom = DT_RIGHT | DT_BOTTOM | DT_SINGLELINE;
+    constexpr UINT kRightMiddle = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+    constexpr UINT kRightTop = DT_RIGHT | DT_TOP | DT_SINGLELINE;
+    // An alignment out of range gives no flags: top left, wrapped.
+    constexpr UINT kNoFlags = 0;
     struct Case {
         int h, v;
         UINT format;
     };
     const Case cases[] = {
-        {-1, -1, 0x28},
-        {-1, 0, 0x24},
-        {-1, 1, 0x20},
-        {0, -1, 0x29},
-        {0, 0, 0x25},
-        {0, 1, 0x21},
-        {1, -1, 0x2A},
-        {1, 0, 0x26},
-        {1, 1, 0x22},
-        {2, 0, 0},
-        {0, -2, 0},
+        {-1, -1, kLeftBottom},
+        {-1, 0, kLeftMiddle},
+        {-1, 1, kLeftTop},
+        {0, -1, kCentreBottom},
+        {0, 0, kCentreMiddle},
+        {0, 1, kCentreTop},
+        {1, -1, kRightBottom},
+        {1, 0, kRightMiddle},
+        {1, 1, kRightTop},
+        {2, 0, kNoFlags},
+        {0, -2, kNoFlags},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CImageButton::LabelFormat(c.h, c.v), c.format) << c.h << "," << c.v;
