@@ -10,8 +10,10 @@
 #include <QTreeWidgetItemIterator>
 
 #include <random>
+#include <thread>
 
 #include "folder_fixture.h"
+#include "framework/wait.h"
 #include "platform/file.h"
 #include "platform/text.h"
 
@@ -82,7 +84,7 @@ TEST(FolderTree, LargeLevelSettlesItsButtonsJustAfterShowing)
         folder.Make({"big/" + std::to_string(1000 + i) + (i % 3 ? "/" : "/inner/")});
     FolderTreeHost host;
     host.tree.Fill(true, false, u"");
-    const HTREEITEM hBig = OpenPath(host.tree, folder.Root() / "big");
+    HTREEITEM hBig = OpenPath(host.tree, folder.Root() / "big");
     ASSERT_NE(hBig, nullptr);
     const auto buttons = [&] {
         QString pattern;
@@ -101,10 +103,28 @@ TEST(FolderTree, LargeLevelSettlesItsButtonsJustAfterShowing)
         }
     }
     EXPECT_TRUE(PumpUntil([&] { return buttons() == expected; })) << buttons().toStdString();
-    // Filling again forgets the folders still to be looked into.
+    // Filling again while folders are still to be looked into forgets them,
+    // or they would be looked into for the new items that take their memory.
+    // A stall as each level's first item goes in stands in for a slow disk:
+    // the step's time runs out before the level's folders are looked into.
     folder.Make({"big/0999/"});
     host.tree.Fill(true, false, u"");
-    PumpFor(20);
+    int stalls = 0;
+    const QMetaObject::Connection stall = QObject::connect(
+        static_cast<QTreeWidget*>(AfxWidget(host.tree.m_hWnd))->model(), &QAbstractItemModel::rowsInserted,
+        [&stalls](const QModelIndex&, int first) {
+            if (first != 0)
+                return;
+            ++stalls;
+            std::this_thread::sleep_for(AFX_STEP_TIME * 2);
+        });
+    OpenPath(host.tree, folder.Root() / "big");
+    host.tree.Fill(true, false, u"");
+    hBig = OpenPath(host.tree, folder.Root() / "big");
+    QObject::disconnect(stall);
+    ASSERT_NE(hBig, nullptr);
+    EXPECT_GE(stalls, 3) << "the level, the top level filled again, and the level again";
+    EXPECT_TRUE(PumpUntil([&] { return buttons() == u'.' + expected; })) << buttons().toStdString();
 }
 
 TEST(FolderTree, SortKeepsTheOrderOfAnExchangeSort)
