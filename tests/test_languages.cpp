@@ -83,7 +83,8 @@ TEST_P(Catalog, HoldsEveryResourceTextWithItsConversions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Catalog, testing::Values("en", "ru"));
+INSTANTIATE_TEST_SUITE_P(Languages, Catalog, testing::Values("en", "ru"),
+    [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 constexpr const char* kEnglishLocales[] = {"en_US", "de_DE", "C"};
 

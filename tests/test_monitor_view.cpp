@@ -111,35 +111,48 @@ const BatteryCase kBatteryCases[] = {
 INSTANTIATE_TEST_SUITE_P(Power, BatteryReadout, testing::ValuesIn(kBatteryCases),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MonitorView, TimerTable)
+// What each tap or command does to the countdown.
+struct TimerCase {
+    const char* name;
+    std::function<void(CQuilletView*)> act;
+    bool running;
+};
+
+void PrintTo(const TimerCase& c, std::ostream* os)
 {
-    struct Case {
-        const char* name;
-        std::function<void(CQuilletView*)> act;
-        bool running;
-    };
-    const Case cases[] = {
-        {"memory text", [](CQuilletView* v) { Tap(v->m_btnMemoryText); }, true},
-        {"storage text", [](CQuilletView* v) { Tap(v->m_btnStorageText); }, true},
-        {"battery icon", [](CQuilletView* v) { Tap(v->m_btnBattery); }, true},
-        {"battery text", [](CQuilletView* v) { Tap(v->m_btnBatteryText); }, true},
-        {"memory icon", [](CQuilletView* v) { Tap(v->m_btnMemory); }, true},
-        {"storage icon", [](CQuilletView* v) { Tap(v->m_btnStorage); }, true},
-        {"backup icon keeps open", [](CQuilletView* v) { Tap(v->m_btnBackup); }, false},
-        {"keep-open tool", [](CQuilletView*) { Command(ID_KEEP_OPEN); }, false},
-        {"about menu", [](CQuilletView*) { Command(ID_ABOUT_MENU); }, false},
-        {"settings tool", [](CQuilletView*) { Command(ID_SETTINGS_TOOL); }, false},
-        {"memory dialog", [](CQuilletView* v) { Tap(v->m_btnMemoryDialog); }, false},
-    };
-    for (const Case& c : cases) {
-        CQuilletView* view = Start();
-        ASSERT_NE(view, nullptr) << c.name;
-        c.act(view);
-        EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER) != 0, c.running) << c.name;
-        AfxGetMainWnd()->DestroyWindow();
-        PumpFor(5);
-    }
+    *os << c.name;
 }
+
+class TimerTable : public MonitorFixture, public testing::WithParamInterface<TimerCase> {
+public:
+    using MonitorFixture::Command;
+    using MonitorFixture::Tap;
+};
+
+TEST_P(TimerTable, KeepsOrStopsTheCountdown)
+{
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    GetParam().act(view);
+    EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER) != 0, GetParam().running);
+}
+
+const TimerCase kTimerCases[] = {
+    {"MemoryText", [](CQuilletView* v) { TimerTable::Tap(v->m_btnMemoryText); }, true},
+    {"StorageText", [](CQuilletView* v) { TimerTable::Tap(v->m_btnStorageText); }, true},
+    {"BatteryIcon", [](CQuilletView* v) { TimerTable::Tap(v->m_btnBattery); }, true},
+    {"BatteryText", [](CQuilletView* v) { TimerTable::Tap(v->m_btnBatteryText); }, true},
+    {"MemoryIcon", [](CQuilletView* v) { TimerTable::Tap(v->m_btnMemory); }, true},
+    {"StorageIcon", [](CQuilletView* v) { TimerTable::Tap(v->m_btnStorage); }, true},
+    {"BackupIconKeepsOpen", [](CQuilletView* v) { TimerTable::Tap(v->m_btnBackup); }, false},
+    {"KeepOpenTool", [](CQuilletView*) { TimerTable::Command(ID_KEEP_OPEN); }, false},
+    {"AboutMenu", [](CQuilletView*) { TimerTable::Command(ID_ABOUT_MENU); }, false},
+    {"SettingsTool", [](CQuilletView*) { TimerTable::Command(ID_SETTINGS_TOOL); }, false},
+    {"MemoryDialog", [](CQuilletView* v) { TimerTable::Tap(v->m_btnMemoryDialog); }, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Actions, TimerTable, testing::ValuesIn(kTimerCases),
+    [](const testing::TestParamInfo<TimerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MonitorView, ClosesWhenTheDelayEnds)
 {

@@ -34,70 +34,77 @@ protected:
     ScopedEnv m_path;
 };
 
-TEST_F(QuickActions, TimerAndDeviceTable)
+constexpr int kEnter = 0; // the box answers with its default button
+
+struct ActionCase {
+    const char* name;
+    int warning; // "SR_Message"
+    const char* desktop;
+    int answer; // to the question, when asked
+    UINT nID;
+    UINT timer; // period afterwards; 0 stopped
+    bool closes;
+    const char* request; // start of the logged request, or null
+    int questions;
+};
+
+void PrintTo(const ActionCase& c, std::ostream* os)
 {
-    constexpr int kEnter = 0; // the box answers with its default button
-    struct Case {
-        const char* name;
-        int warning; // "SR_Message"
-        const char* desktop;
-        int answer; // to the question, when asked
-        UINT nID;
-        UINT timer; // period afterwards; 0 stopped
-        bool closes;
-        const char* request; // start of the logged request, or null
-        int questions;
-    };
-    const Case cases[] = {
-        {"SoftResetWithoutWarningWhereTheDesktopAsks", 0, "LXQt", IDYES, IDC_SOFT_RESET, 0, false,
-            "reboot session lxqt", 0},
-        {"SoftResetWithoutWarningAskedWhereLogindTakesIt", 0, "GNOME", IDYES, IDC_SOFT_RESET, 0, false, "reboot logind",
-            1},
-        {"SoftResetConfirmed", 1, "LXQt", IDYES, IDC_SOFT_RESET, 0, false, "reboot session lxqt", 1},
-        {"SoftResetDeclinedRearmsTwoSeconds", 1, "LXQt", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
-        {"LogindWayDeclinedRearmsTwoSeconds", 0, "GNOME", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
-        {"EnterOnTheQuestionAnswersNo", 1, "GNOME", kEnter, IDC_SOFT_RESET, 2000, false, nullptr, 0},
-        {"PowerKeySuspendsAndCloses", 0, "GNOME", IDYES, IDC_POWER_OFF, 0, true, "suspend", 0},
-        {"BacklightLeavesTheCountdown", 0, "GNOME", IDYES, IDC_BACKLIGHT, 15000, false, "applet", 0},
-        {"ExitCloses", 0, "GNOME", IDYES, IDC_EXIT, 0, true, nullptr, 0},
-        {"KeepOpen", 0, "GNOME", IDYES, IDC_ICON_BACKUP, 0, false, nullptr, 0},
-        {"IconWithoutAction", 0, "GNOME", IDYES, IDC_ICON_STORAGE, 15000, false, nullptr, 0},
-    };
-    for (const Case& c : cases) {
-        QFile::remove(m_tree.Path("device.log"));
-        WriteSoftResetWarningSetting(DWORD(c.warning));
-        const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QString::fromLatin1(c.desktop));
-        std::optional<MessageBoxRecorder> questions;
-        std::optional<EnterAnswers> enter;
-        if (c.answer != kEnter)
-            questions.emplace(c.answer);
-        else
-            enter.emplace();
-        CQuilletView* view = Start();
-        ASSERT_NE(view, nullptr) << c.name;
-        view->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(c.nID), BN_CLICKED), 0);
-        if (!c.closes) {
-            EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), c.timer) << c.name;
-        }
-        EXPECT_EQ(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, c.closes ? 1000 : 50), c.closes) << c.name;
-        const QStringList requests = LoggedRequests();
-        if (c.request) {
-            ASSERT_EQ(requests.size(), 1) << c.name;
-            EXPECT_TRUE(requests[0].startsWith(QLatin1String(c.request))) << c.name;
-        } else {
-            EXPECT_TRUE(requests.isEmpty()) << c.name;
-        }
-        ASSERT_EQ(questions ? int(questions->boxes.size()) : 0, c.questions) << c.name;
-        if (c.questions) {
-            EXPECT_EQ(questions->boxes[0].strText, CString(u"Вы действительно хотите сделать Софт-Ресет?"));
-            EXPECT_EQ(questions->boxes[0].strCaption, CString(u"Quillet"));
-            EXPECT_EQ(questions->boxes[0].nType, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "No by default";
-        }
-        if (CWnd* pMain = AfxGetMainWnd())
-            pMain->DestroyWindow();
-        PumpFor(5);
+    *os << c.name;
+}
+
+class TimerAndDeviceTable : public QuickActions, public testing::WithParamInterface<ActionCase> { };
+
+TEST_P(TimerAndDeviceTable, CountdownRequestAndQuestion)
+{
+    const ActionCase& c = GetParam();
+    WriteSoftResetWarningSetting(DWORD(c.warning));
+    const ScopedEnv desktop("XDG_CURRENT_DESKTOP", QString::fromLatin1(c.desktop));
+    std::optional<MessageBoxRecorder> questions;
+    std::optional<EnterAnswers> enter;
+    if (c.answer != kEnter)
+        questions.emplace(c.answer);
+    else
+        enter.emplace();
+    CQuilletView* view = Start();
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(c.nID), BN_CLICKED), 0);
+    if (!c.closes) {
+        EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), c.timer);
+    }
+    EXPECT_EQ(PumpUntil([] { return AfxGetMainWnd() == nullptr; }, c.closes ? 1000 : 50), c.closes);
+    const QStringList requests = LoggedRequests();
+    if (c.request) {
+        ASSERT_EQ(requests.size(), 1);
+        EXPECT_TRUE(requests[0].startsWith(QLatin1String(c.request))) << requests[0].toStdString();
+    } else {
+        EXPECT_TRUE(requests.isEmpty());
+    }
+    ASSERT_EQ(questions ? int(questions->boxes.size()) : 0, c.questions);
+    if (c.questions) {
+        EXPECT_EQ(questions->boxes[0].strText, CString(u"Вы действительно хотите сделать Софт-Ресет?"));
+        EXPECT_EQ(questions->boxes[0].strCaption, CString(u"Quillet"));
+        EXPECT_EQ(questions->boxes[0].nType, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)) << "No by default";
     }
 }
+
+const ActionCase kActionCases[] = {
+    {"SoftResetWithoutWarningWhereTheDesktopAsks", 0, "LXQt", IDYES, IDC_SOFT_RESET, 0, false, "reboot session lxqt",
+        0},
+    {"SoftResetWithoutWarningAskedWhereLogindTakesIt", 0, "GNOME", IDYES, IDC_SOFT_RESET, 0, false, "reboot logind", 1},
+    {"SoftResetConfirmed", 1, "LXQt", IDYES, IDC_SOFT_RESET, 0, false, "reboot session lxqt", 1},
+    {"SoftResetDeclinedRearmsTwoSeconds", 1, "LXQt", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
+    {"LogindWayDeclinedRearmsTwoSeconds", 0, "GNOME", IDNO, IDC_SOFT_RESET, 2000, false, nullptr, 1},
+    {"EnterOnTheQuestionAnswersNo", 1, "GNOME", kEnter, IDC_SOFT_RESET, 2000, false, nullptr, 0},
+    {"PowerKeySuspendsAndCloses", 0, "GNOME", IDYES, IDC_POWER_OFF, 0, true, "suspend", 0},
+    {"BacklightLeavesTheCountdown", 0, "GNOME", IDYES, IDC_BACKLIGHT, 15000, false, "applet", 0},
+    {"ExitCloses", 0, "GNOME", IDYES, IDC_EXIT, 0, true, nullptr, 0},
+    {"KeepOpen", 0, "GNOME", IDYES, IDC_ICON_BACKUP, 0, false, nullptr, 0},
+    {"IconWithoutAction", 0, "GNOME", IDYES, IDC_ICON_STORAGE, 15000, false, nullptr, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Actions, TimerAndDeviceTable, testing::ValuesIn(kActionCases),
+    [](const testing::TestParamInfo<ActionCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuickActions, DeclinedResetClosesTwoSecondsLater)
 {

@@ -188,91 +188,100 @@ TEST(Wnd, ParentEndsBeforeItsChildrenAndEveryObjectIsDetachedFirst)
 }
 
 // Each row is a fault that was mended once.
-TEST(Wnd, MendedFaults)
+struct MendedFault {
+    const char* name;
+    std::function<void()> check;
+};
+
+void PrintTo(const MendedFault& row, std::ostream* os)
 {
-    struct Row {
-        const char* name;
-        std::function<void()> check;
-    };
-    const Row rows[] = {
-        {"StaleHandleIsNoWindow",
-            [] {
-                CLoggedWnd wnd("stale");
-                ASSERT_TRUE(wnd.CreateEx(0, AFX_WNDCLASS_GENERIC, u"x", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
-                const HWND h = wnd.m_hWnd;
-                wnd.DestroyWindow();
-                PumpFor(20); // the widget is deleted: the handle now points at freed memory
-                EXPECT_FALSE(IsWindow(h));
-                EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
-                EXPECT_EQ(::SendMessage(h, WM_GETTEXTLENGTH), 0);
-                EXPECT_FALSE(::PostMessage(h, WM_CLOSE));
-                EXPECT_EQ(AfxGetTimerElapse(h, 1), 0u);
-            }},
-        {"WindowDeletedInItsOwnHandler",
-            [] {
-                auto* pWnd = new CSelfDeletingWnd;
-                ASSERT_TRUE(pWnd->CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
-                const HWND h = pWnd->m_hWnd;
-                // The object is gone when the handler returns; nothing may touch it after.
-                ::SendMessage(h, WM_CLOSE);
-                EXPECT_FALSE(IsWindow(h));
-            }},
-        {"TimersStopWhenTheWindowGoes",
-            [] {
-                auto* pWnd = new CLoggedWnd("timed");
-                ASSERT_TRUE(pWnd->CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
-                pWnd->SetTimer(7, 1, nullptr);
-                pWnd->DestroyWindow();
-                delete pWnd;
-                g_log.clear();
-                PumpFor(30);
-                EXPECT_TRUE(g_log.empty());
-            }},
-        {"QuitAskedBeforeTheLoopDoesNotEndTheNextDialog",
-            [] {
-                AfxGetApp()->PostQuitMessage(0);
-                CDialog dlg(950);
-                dlg.InitModalIndirect(&kEmptyDialog);
-                ModalRecorder modal(IDOK);
-                EXPECT_EQ(dlg.DoModal(), IDOK);
-                EXPECT_EQ(modal.count, 1);
-            }},
-        {"EndDialogWhileInitialisingEndsAtOnce",
-            [] {
-                struct CEndsAtOnce : CDialog {
-                    CEndsAtOnce() : CDialog(950) { InitModalIndirect(&kEmptyDialog); }
-                    BOOL OnInitDialog() override
-                    {
-                        EndDialog(IDCANCEL);
-                        return TRUE;
-                    }
-                } dlg;
-                ModalRecorder modal(IDOK);
-                EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-                PumpFor(20);
-                EXPECT_EQ(modal.count, 0);
-            }},
-        {"BorderOnlyInsideChildWindows",
-            [] {
-                CWnd top, child;
-                ASSERT_TRUE(top.CreateEx(
-                    0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP | WS_CAPTION | WS_BORDER, Rect(0, 0, 60, 40), nullptr, 0));
-                ASSERT_TRUE(
-                    child.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_BORDER, Rect(0, 0, 30, 20), &top, 1));
-                CRect rc;
-                top.GetClientRect(&rc);
-                EXPECT_EQ(rc.Width(), 60);
-                EXPECT_EQ(rc.Height(), 40);
-                child.GetClientRect(&rc);
-                EXPECT_EQ(rc.Width(), 28);
-                EXPECT_EQ(rc.Height(), 18);
-            }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        row.check();
-    }
+    *os << row.name;
 }
+
+class MendedFaults : public testing::TestWithParam<MendedFault> { };
+
+TEST_P(MendedFaults, StayMended)
+{
+    GetParam().check();
+}
+
+const MendedFault kMendedFaults[] = {
+    {"StaleHandleIsNoWindow",
+        [] {
+            CLoggedWnd wnd("stale");
+            ASSERT_TRUE(wnd.CreateEx(0, AFX_WNDCLASS_GENERIC, u"x", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
+            const HWND h = wnd.m_hWnd;
+            wnd.DestroyWindow();
+            PumpFor(20); // the widget is deleted: the handle now points at freed memory
+            EXPECT_FALSE(IsWindow(h));
+            EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+            EXPECT_EQ(::SendMessage(h, WM_GETTEXTLENGTH), 0);
+            EXPECT_FALSE(::PostMessage(h, WM_CLOSE));
+            EXPECT_EQ(AfxGetTimerElapse(h, 1), 0u);
+        }},
+    {"WindowDeletedInItsOwnHandler",
+        [] {
+            auto* pWnd = new CSelfDeletingWnd;
+            ASSERT_TRUE(pWnd->CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
+            const HWND h = pWnd->m_hWnd;
+            // The object is gone when the handler returns; nothing may touch it after.
+            ::SendMessage(h, WM_CLOSE);
+            EXPECT_FALSE(IsWindow(h));
+        }},
+    {"TimersStopWhenTheWindowGoes",
+        [] {
+            auto* pWnd = new CLoggedWnd("timed");
+            ASSERT_TRUE(pWnd->CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 10, 10), nullptr, 0));
+            pWnd->SetTimer(7, 1, nullptr);
+            pWnd->DestroyWindow();
+            delete pWnd;
+            g_log.clear();
+            PumpFor(30);
+            EXPECT_TRUE(g_log.empty());
+        }},
+    {"QuitAskedBeforeTheLoopDoesNotEndTheNextDialog",
+        [] {
+            AfxGetApp()->PostQuitMessage(0);
+            CDialog dlg(950);
+            dlg.InitModalIndirect(&kEmptyDialog);
+            ModalRecorder modal(IDOK);
+            EXPECT_EQ(dlg.DoModal(), IDOK);
+            EXPECT_EQ(modal.count, 1);
+        }},
+    {"EndDialogWhileInitialisingEndsAtOnce",
+        [] {
+            struct CEndsAtOnce : CDialog {
+                CEndsAtOnce() : CDialog(950) { InitModalIndirect(&kEmptyDialog); }
+                BOOL OnInitDialog() override
+                {
+                    EndDialog(IDCANCEL);
+                    return TRUE;
+                }
+            } dlg;
+            ModalRecorder modal(IDOK);
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+            PumpFor(20);
+            EXPECT_EQ(modal.count, 0);
+        }},
+    {"BorderOnlyInsideChildWindows",
+        [] {
+            CWnd top, child;
+            ASSERT_TRUE(top.CreateEx(
+                0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP | WS_CAPTION | WS_BORDER, Rect(0, 0, 60, 40), nullptr, 0));
+            ASSERT_TRUE(
+                child.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_BORDER, Rect(0, 0, 30, 20), &top, 1));
+            CRect rc;
+            top.GetClientRect(&rc);
+            EXPECT_EQ(rc.Width(), 60);
+            EXPECT_EQ(rc.Height(), 40);
+            child.GetClientRect(&rc);
+            EXPECT_EQ(rc.Width(), 28);
+            EXPECT_EQ(rc.Height(), 18);
+        }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Wnd, MendedFaults, testing::ValuesIn(kMendedFaults),
+    [](const testing::TestParamInfo<MendedFault>& info) { return std::string(info.param.name); });
 
 TEST(WindowHandles, StaleHandleIsRefusedAfterANewWindowTakesItsSlot)
 {
