@@ -23,6 +23,7 @@ add_library(quillet_program OBJECT
 )
 target_include_directories(quillet_program PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(quillet_program PUBLIC quillet_framework quillet_res quillet_support)
+target_precompile_headers(quillet_program PRIVATE ${QUILLET_STD_HEADERS})
 
 add_executable(quillet app/main.cpp)
 target_link_libraries(quillet PRIVATE quillet_program quillet_res)

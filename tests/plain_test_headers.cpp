@@ -1,0 +1,1 @@
+// Compiles the headers the tests without windows share; see CMakeLists.txt.
