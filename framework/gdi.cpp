@@ -313,7 +313,7 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     return TRUE;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd)
+CPaintDC::CPaintDC(CWnd* pWnd)
 {
     const AfxWindowRecord* r = pWnd ? AfxRecord(pWnd->m_hWnd) : nullptr;
     m_hDC = new HDC__;

@@ -172,9 +172,6 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
-
-private:
-    CWnd* m_pWnd;
 };
 
 // What a copy from a context without a picture, or from outside a picture,
