@@ -1,11 +1,13 @@
 #include "framework/app.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -221,6 +223,11 @@ int AfxWinMain(int argc, char** argv, const char* pszNoDisplay)
 {
     if (!AfxWinInit(argc, argv, pszNoDisplay))
         return 1;
+    // Reading the machine's font configuration is the longest part of a
+    // start: it is read beside the window's making, on a thread of its own.
+    // The toolkit's font database is safe to use from any thread; the first
+    // text to be measured waits for it there.
+    const std::jthread fonts([] { QFontDatabase::families(); });
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;

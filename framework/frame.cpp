@@ -7,6 +7,7 @@
 
 #include "framework/app.h"
 #include "framework/commandbar_p.h"
+#include "framework/gdi_p.h"
 #include "framework/hwnd_p.h"
 #include "framework/resources.h"
 #include "framework/view.h"
@@ -155,7 +156,7 @@ BOOL CFrameWnd::InsertButtons(const TBBUTTON* pButtons, UINT nButtons, UINT nBit
 {
     if (!m_pCommandBar || !pButtons)
         return FALSE;
-    const QPixmap strip(QStringLiteral(":/bitmap/%1.png").arg(nBitmapID));
+    const QPixmap strip = QPixmap::fromImage(AfxLoadResourceImage(QStringLiteral(":/bitmap/%1.png").arg(nBitmapID)));
     if (strip.isNull())
         return FALSE;
     const int size = 16; // the strip's images

@@ -1,6 +1,7 @@
 #include "framework/gdi.h"
 
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -328,4 +329,11 @@ CPaintDC::~CPaintDC()
 {
     if (m_hDC && m_hDC->painter)
         m_hDC->painter->restore();
+}
+
+QImage AfxLoadResourceImage(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRegion>
 
@@ -34,3 +35,7 @@ struct HDC__ {
 };
 
 QColor AfxColor(COLORREF c);
+
+// A picture built into the program, all PNG: read as such, without the
+// toolkit loading every picture plugin there is to ask each about it.
+QImage AfxLoadResourceImage(const QString& path);

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "framework/gdi_p.h"
+
 namespace {
 
 // Resources are referred to by number; a name that is not a number has none.
@@ -16,7 +18,7 @@ int ResourceNumber(LPCWSTR lpName)
 HICON LoadIconW(HINSTANCE, LPCWSTR lpIconName)
 {
     const int nID = ResourceNumber(lpIconName);
-    QImage image(QStringLiteral(":/icon/%1.png").arg(nID));
+    const QImage image = AfxLoadResourceImage(QStringLiteral(":/icon/%1.png").arg(nID));
     if (!nID || image.isNull())
         return nullptr;
     return new HICON__{image.convertToFormat(QImage::Format_ARGB32)};
@@ -80,7 +82,7 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    QImage strip(QStringLiteral(":/bitmap/%1.png").arg(nBitmapID));
+    QImage strip = AfxLoadResourceImage(QStringLiteral(":/bitmap/%1.png").arg(nBitmapID));
     if (m_hImageList || strip.isNull() || cx <= 0)
         return FALSE;
     strip = strip.convertToFormat(QImage::Format_ARGB32);

@@ -34,10 +34,11 @@ void AfxSaveSnapshotIfDue(QWidget* widget)
     widget->setProperty(kScreenProperty, QVariant());
     const QString path = QDir(QString::fromLocal8Bit(dir)).absoluteFilePath(QStringLiteral("%1.png").arg(nScreen));
     QWidget* window = widget->window();
-    std::printf("painted: %d\n", nScreen);
-    std::fflush(stdout);
-    // After the paint has finished: grabbing paints the window again.
-    QTimer::singleShot(0, window, [window, path] {
+    // Reported once the whole window has been painted, the widgets painted
+    // after this one included; grabbing paints the window again.
+    QTimer::singleShot(0, window, [window, path, nScreen] {
+        std::printf("painted: %d\n", nScreen);
+        std::fflush(stdout);
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (window->grab().save(path, "PNG"))
             std::printf("snapshot: %s\n", path.toLocal8Bit().constData());

@@ -28,7 +28,9 @@ void CImageButton::FitLabel(CDC& dc, const CString& strLabel, LONG nWidth, CFont
     const LONG nSmallest = std::max<LONG>(1, nFull * kSmallestLabelPercent / 100);
     if (nSmallest >= nFull)
         return;
+    LONG nMade = 0; // the size of the font selected last
     const auto fits = [&](LONG nHeight) {
+        nMade = nHeight;
         lf.lfHeight = nSign * nHeight;
         fontFitted.DeleteObject();
         fontFitted.CreateFontIndirect(&lf);
@@ -43,7 +45,9 @@ void CImageButton::FitLabel(CDC& dc, const CString& strLabel, LONG nWidth, CFont
     } else {
         while (nHeight > nSmallest && !fits(--nHeight)) { }
     }
-    fits(nHeight);
+    // Each font made costs the toolkit a look-up: the last one is kept when it is the one that fits.
+    if (nMade != nHeight)
+        fits(nHeight);
 }
 
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

@@ -65,6 +65,10 @@ TEST(LoadSkinImage, BadPicturesGiveNullOneBoxAndTheReasonOnStderr)
     tree.Write("truncated.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     QImage(3, 2, QImage::Format_RGB32).save(tree.Path("good.bmp"));
     QImage(3, 2, QImage::Format_RGB32).save(tree.Path("good.jpg"));
+    // The name's type is only tried first: a picture misnamed or unnamed still loads.
+    QImage(3, 2, QImage::Format_RGB32).save(tree.Path("png-in.bmp"), "PNG");
+    QImage(3, 2, QImage::Format_RGB32).save(tree.Path("UPPER.PNG"), "PNG");
+    QImage(3, 2, QImage::Format_RGB32).save(tree.Path("no-type"), "PNG");
     // A header that promises 20000 x 20000 pixels: 1.6 GB decoded.
     tree.Write("huge.png", HugePngHeader(20000));
     struct Case {
@@ -87,7 +91,7 @@ TEST(LoadSkinImage, BadPicturesGiveNullOneBoxAndTheReasonOnStderr)
         EXPECT_EQ(boxes.boxes[0].strCaption, CString(u"Quillet: Error"));
         EXPECT_EQ(boxes.boxes[0].nType, UINT(MB_OK));
     }
-    for (const char* name : {"good.bmp", "good.jpg"}) {
+    for (const char* name : {"good.bmp", "good.jpg", "png-in.bmp", "UPPER.PNG", "no-type"}) {
         SCOPED_TRACE(name);
         MessageBoxRecorder boxes;
         HBITMAP h = LoadSkinImage(&owner, CString(tree.Path(name).toStdU16String()), IDS_ERROR);

@@ -8,6 +8,7 @@
 #include "framework/app.h"
 #include "framework/button.h"
 #include "framework/frame.h"
+#include "framework/snapshot.h"
 #include "framework/view.h"
 #include "gui_helpers.h"
 
@@ -300,6 +301,30 @@ TEST(WindowHandles, StaleHandleIsRefusedAfterANewWindowTakesItsSlot)
     EXPECT_EQ(CWnd::FromHandlePermanent(hOld), nullptr);
     EXPECT_EQ(::SendMessage(hOld, WM_GETTEXTLENGTH), 0);
     EXPECT_EQ(::SendMessage(hNew, WM_GETTEXTLENGTH), 6);
+}
+
+// A window registered for a snapshot may be painted before its siblings: the
+// paint is reported once the whole window has been painted, not inside it.
+TEST(Wnd, SnapshotPaintIsReportedAfterTheWholeWindowIsPainted)
+{
+    QTemporaryDir dir;
+    ScopedEnv snapshot("QUILLET_SNAPSHOT", dir.path());
+    CWnd top, first, second;
+    ASSERT_TRUE(top.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_POPUP, Rect(0, 0, 60, 40), nullptr, 0));
+    ASSERT_TRUE(first.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 30, 40), &top, 1));
+    ASSERT_TRUE(second.CreateEx(0, AFX_WNDCLASS_GENERIC, u"", WS_CHILD | WS_VISIBLE, Rect(30, 0, 30, 40), &top, 2));
+    top.ShowWindow(SW_SHOW);
+    PumpFor(50);
+    AfxRegisterSnapshot(&first, 7);
+
+    testing::internal::CaptureStdout();
+    AfxWidget(top.m_hWnd)->repaint(); // the whole window, both children included
+    EXPECT_EQ(testing::internal::GetCapturedStdout().find("painted:"), std::string::npos);
+    testing::internal::CaptureStdout();
+    PumpUntil([&] { return QFile::exists(dir.filePath("7.png")); }, 5000);
+    const std::string after = testing::internal::GetCapturedStdout();
+    EXPECT_NE(after.find("painted: 7"), std::string::npos) << after;
+    EXPECT_LT(after.find("painted: 7"), after.find("snapshot: ")) << after;
 }
 
 } // namespace

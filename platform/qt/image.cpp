@@ -19,6 +19,15 @@ namespace {
 // Skin pictures are a few hundred pixels a side; the decoder refuses anything
 // that would need more than this many megabytes rather than exhausting memory.
 constexpr int kMaxDecodedMegabytes = 256;
+
+DWORD Read(QImageReader& reader, QImage& image)
+{
+    const QSize size = reader.size(); // from the header, before anything is decoded
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024)
+        return ERROR_OUTOFMEMORY;
+    return reader.read(&image) && !image.isNull() ? ERROR_SUCCESS : ERROR_INVALID_DATA;
+}
+
 } // namespace
 
 HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
@@ -40,15 +49,22 @@ HBITMAP SHLoadDIBitmap(LPCWSTR szFileName)
         return nullptr;
     }
     QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
-    QImageReader reader(&file);
-    const QSize size = reader.size(); // from the header, before anything is decoded
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
-        SetLastError(ERROR_OUTOFMEMORY);
-        return nullptr;
-    }
+    // The name's type alone first: asked to find the type itself, the reader
+    // loads every picture plugin there is to ask each whether it knows the
+    // picture. A picture misnamed is looked at again by its content.
+    const std::string suffix = std::filesystem::path(path).extension().string();
+    const QByteArray format = suffix.size() > 1 ? QByteArray(suffix.data() + 1, qsizetype(suffix.size() - 1)).toLower()
+                                                : QByteArray();
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
-        SetLastError(ERROR_INVALID_DATA);
+    DWORD dwError = Read(reader, image);
+    if (dwError == ERROR_INVALID_DATA && !format.isEmpty() && file.seek(0)) {
+        QImageReader byContent(&file);
+        dwError = Read(byContent, image);
+    }
+    if (dwError != ERROR_SUCCESS) {
+        SetLastError(dwError);
         return nullptr;
     }
     return new HBITMAP__{image.convertToFormat(QImage::Format_RGB32)};
