@@ -21,6 +21,8 @@
 #include <thread>
 #include <vector>
 
+#include "paired_runs.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -140,21 +142,13 @@ bool RunOnce(Display* dpy, const char* program, Sample& sample)
     return content;
 }
 
-template <typename T> T Median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s QUILLET BARE_WINDOW [RUNS]\n", argv[0]);
+    const int runs = PairedRuns(argc, argv, 7);
+    if (!runs)
         return 2;
-    }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 7;
     std::string display;
     const pid_t server = StartServer(display);
     if (server < 0) {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "paired_runs.h"
+
 namespace {
 
 struct Sample {
@@ -53,21 +55,13 @@ bool RunOnce(const std::string& program, Sample& sample)
     return text.find("painted: ") != std::string::npos;
 }
 
-template <typename T> T Median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s QUILLET BARE_WINDOW [RUNS]\n", argv[0]);
+    const int runs = PairedRuns(argc, argv, 15);
+    if (!runs)
         return 2;
-    }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
     std::vector<double> ms[2];
     std::vector<long> rss[2];
     for (int i = 0; i < runs + 1; ++i) {

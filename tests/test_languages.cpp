@@ -90,14 +90,14 @@ constexpr const char* kEnglishLocales[] = {"en_US", "de_DE", "C"};
 
 // The string table's texts that the program was first written with, which
 // the Russian catalog holds as they stand.
-struct SpecString {
+struct OriginalString {
     const char* name;
     UINT nID;
     const char16_t* russian;
-    friend void PrintTo(const SpecString& row, std::ostream* os) { *os << row.name; }
+    friend void PrintTo(const OriginalString& row, std::ostream* os) { *os << row.name; }
 };
 
-const SpecString kSpecStrings[] = {
+const OriginalString kOriginalStrings[] = {
     {"KillQuestion", IDS_KILL_QUESTION, u"Вы хотите \"убить\" процесс"},
     {"KillFailed", IDS_KILL_FAILED, u"Процесс не был \"убит\"."},
     {"NoFile", IDS_NO_FILE, u"Не выбран файл."},
@@ -123,14 +123,14 @@ const SpecString kSpecStrings[] = {
     {"CreditLine", IDS_CREDIT_LINE, u"Автор: команда"},
 };
 
-class StringTable : public testing::TestWithParam<SpecString> {
+class StringTable : public testing::TestWithParam<OriginalString> {
 protected:
     ~StringTable() override { AfxSetLanguage("ru_RU"); }
 };
 
 TEST_P(StringTable, RussianAsWrittenAndEnglishElsewhere)
 {
-    const SpecString& row = GetParam();
+    const OriginalString& row = GetParam();
     CString text;
     AfxSetLanguage("ru_RU");
     ASSERT_TRUE(text.LoadString(row.nID));
@@ -145,8 +145,8 @@ TEST_P(StringTable, RussianAsWrittenAndEnglishElsewhere)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Spec, StringTable, testing::ValuesIn(kSpecStrings),
-    [](const testing::TestParamInfo<SpecString>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Original, StringTable, testing::ValuesIn(kOriginalStrings),
+    [](const testing::TestParamInfo<OriginalString>& info) { return std::string(info.param.name); });
 
 // Texts every walk must meet: in English (whatever the locale without a
 // catalog), and as the program was first written, in Russian; with a name
@@ -156,7 +156,7 @@ const char16_t* const kEnglishWindowTexts[] = {u"Quillet", u"&Menu", u"&Settings
     u"Do you want to end the process 'alpha'?", u"Can't load the picture", u"Quillet: Error", u"About Quillet",
     u"Version 1.8", u"Author: the team", u"Settings", u"Delay:  15 s", u"Ask before restarting", u"Choose a folder",
     u"Restart"};
-const char16_t* const kSpecWindowTexts[] = {u"Quillet", u"&Меню", u"Настройки", u"О программе...", u"&Закрыть",
+const char16_t* const kOriginalWindowTexts[] = {u"Quillet", u"&Меню", u"Настройки", u"О программе...", u"&Закрыть",
     u"Подзарядка...", u"Вы действительно хотите сделать Софт-Ресет?", u"Speicher Dialog", u"Процессы",
     u"Вы хотите \"убить\" процесс 'alpha'?", u"Can't load the picture", u"Quillet: Error", u"About Quillet",
     u"Quillet ", u"Версия 1.8", u"© 2026 Quillet", u"Автор: команда", u"Settings", u"Задержка:  15 сек.",
@@ -249,7 +249,7 @@ TEST_P(WindowTexts, EveryWindowMenuAndBoxSpeaksTheLanguage)
             EXPECT_TRUE(texts.contains(QString::fromUtf16(text))) << QString::fromUtf16(text).toStdString();
     };
     if (GetParam().russian)
-        check(kSpecWindowTexts);
+        check(kOriginalWindowTexts);
     else
         check(kEnglishWindowTexts);
 }
