@@ -151,7 +151,7 @@ std::string EscapedText(std::u16string_view text, bool bQuoted)
             out += escape;
         } else if (bQuoted && (bytes == "\\" || bytes == "\"")) {
             out += "\\" + bytes;
-        } else if (bytes == "\\" && EscapedByte("\\" + Utf16ToUtf8(text.substr(i + 1, 3)))) {
+        } else if (bytes == "\\" && EscapedByte('\\' + Utf16ToUtf8(text.substr(i + 1, 3)))) {
             out += "\\x5c"; // it would read as an escape
         } else {
             out += bytes;
@@ -262,7 +262,7 @@ std::optional<std::vector<BYTE>> DataFromText(DWORD type, const std::string& tex
 
 std::string RegFileLine(const RegValue& value)
 {
-    std::string line = value.name.empty() ? "@=" : "\"" + EscapedText(value.name, true) + "\"=";
+    std::string line = value.name.empty() ? "@=" : '"' + EscapedText(value.name, true) + "\"=";
     std::u16string text;
     if (value.type == REG_SZ && IsPlainText(value, text))
         return line + "\"" + EscapedText(text, true) + "\"";
