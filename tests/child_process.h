@@ -14,12 +14,12 @@
 #include <filesystem>
 #include <string>
 
-class ChildProcess {
+class NamedChild {
 public:
     // A name unique to this test run: the tag and the test's process id.
     static std::string UniqueName(const std::string& tag) { return "qt-" + tag + "-" + std::to_string(::getpid()); }
 
-    explicit ChildProcess(const std::string& name, bool bIgnoreTerm = false)
+    explicit NamedChild(const std::string& name, bool bIgnoreTerm = false)
         : m_program(m_dir.path().toStdString() + "/" + name)
     {
         std::filesystem::copy_file("/bin/sleep", m_program);
@@ -29,13 +29,13 @@ public:
         EXPECT_EQ(posix_spawn(&m_pid, m_program.c_str(), nullptr, nullptr, argv, environ), 0);
         std::signal(SIGTERM, previous);
     }
-    ~ChildProcess()
+    ~NamedChild()
     {
         if (!m_reaped)
             Reap(SIGKILL);
     }
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
+    NamedChild(const NamedChild&) = delete;
+    NamedChild& operator=(const NamedChild&) = delete;
 
     pid_t Pid() const { return m_pid; }
     // Still running: it has not ended (whether or not it is reaped).

@@ -9,7 +9,7 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // Listing the cases (CTest does, to know them) needs no toolkit.
+    // Listing the cases needs no toolkit.
     if (!GTEST_FLAG_GET(list_tests)) {
         AfxWinInit(argc, argv);
         AfxSetLanguage("ru_RU");

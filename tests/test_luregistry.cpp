@@ -2,6 +2,7 @@
 // existed flag that drives first-start writes, enumeration and tree deletion.
 #include <gtest/gtest.h>
 
+#include "lustring_text.h"
 #include "support/LuRegistry.h"
 #include "test_reg_home.h"
 
@@ -10,12 +11,6 @@ namespace {
 constexpr LPCWSTR kKey = u"Software\\Quillet\\Test";
 
 class LuRegistryTest : public RegHomeTest { };
-
-std::u16string Text(const CLuString& s)
-{
-    LPCWSTR buffer = s;
-    return buffer ? buffer : u"";
-}
 
 } // namespace
 

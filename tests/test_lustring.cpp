@@ -5,17 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "lustring_text.h"
 #include "support/LuString.h"
-
-namespace {
-
-std::u16string Text(const CLuString& s)
-{
-    LPCWSTR buffer = s;
-    return buffer ? buffer : u"";
-}
-
-} // namespace
 
 TEST(LuString, ReleasedAndEmptyStates)
 {

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "lustring_text.h"
 #include "platform/error.h"
 #include "platform/file.h"
 #include "platform/module.h"
@@ -17,12 +18,6 @@
 #include "support/LuString.h"
 
 namespace {
-
-std::u16string Text(const CLuString& s)
-{
-    LPCWSTR buffer = s;
-    return buffer ? buffer : u"";
-}
 
 std::string Show(const SYSTEMTIME& t)
 {

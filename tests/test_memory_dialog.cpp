@@ -200,11 +200,11 @@ TEST_F(MemoryDialog, EndTask)
         std::vector<int> endedBy; // per child: the signal that ended it, 0 still running
         const char16_t* count;    // what the question adds, or null
     };
-    const std::string two = ChildProcess::UniqueName("two");
-    const std::string stubborn = ChildProcess::UniqueName("stubborn");
-    const std::string upper = ChildProcess::UniqueName("Case");
-    const std::string lower = ChildProcess::UniqueName("case");
-    const std::string kept = ChildProcess::UniqueName("kept");
+    const std::string two = NamedChild::UniqueName("two");
+    const std::string stubborn = NamedChild::UniqueName("stubborn");
+    const std::string upper = NamedChild::UniqueName("Case");
+    const std::string lower = NamedChild::UniqueName("case");
+    const std::string kept = NamedChild::UniqueName("kept");
     const Case cases[] = {
         {"TwoCopiesBothEndAndTheQuestionSaysSo", {two, two}, false, two.c_str(), IDYES, {SIGTERM, SIGTERM},
             u"\nБудут завершены все процессы с этим именем: 2"},
@@ -215,9 +215,9 @@ TEST_F(MemoryDialog, EndTask)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<std::unique_ptr<ChildProcess>> children;
+        std::vector<std::unique_ptr<NamedChild>> children;
         for (const std::string& child : c.children)
-            children.push_back(std::make_unique<ChildProcess>(child, c.ignoreTerm));
+            children.push_back(std::make_unique<NamedChild>(child, c.ignoreTerm));
         MessageBoxRecorder boxes(c.answer);
         Run([&](CMemoryDlg& dlg) {
             if (c.select && !Select(dlg, c.select)) {
@@ -256,17 +256,17 @@ TEST_F(MemoryDialog, AfterAnEndingEnterOnTheQuestionEndsNothing)
 {
     // Sorted before any other program, so that the line picked after the
     // ending is ours: should Enter still end it, only our child is hit.
-    ChildProcess first("!" + ChildProcess::UniqueName("first"));
-    ChildProcess ended(ChildProcess::UniqueName("ended"));
+    NamedChild first("!" + NamedChild::UniqueName("first"));
+    NamedChild ended(NamedChild::UniqueName("ended"));
     Run([&](CMemoryDlg& dlg) {
         {
             MessageBoxRecorder yes(IDYES);
-            ASSERT_TRUE(Select(dlg, ChildProcess::UniqueName("ended")));
+            ASSERT_TRUE(Select(dlg, NamedChild::UniqueName("ended")));
             Tap(dlg, IDC_KILL_TASK);
         }
         ASSERT_EQ(::SendMessage(dlg.m_hTaskList, LVM_GETSELECTIONMARK), 0) << "line 0 picked for the user";
         const std::string atTop = QString::fromStdU16String(Lines(dlg).at(0)).toStdString();
-        if (atTop != "!" + ChildProcess::UniqueName("first"))
+        if (atTop != "!" + NamedChild::UniqueName("first"))
             GTEST_SKIP() << atTop << " sorts before the test's child";
         const EnterAnswers enter;
         Tap(dlg, IDC_KILL_TASK);
@@ -277,10 +277,10 @@ TEST_F(MemoryDialog, AfterAnEndingEnterOnTheQuestionEndsNothing)
 
 TEST_F(MemoryDialog, TwentyStubbornCopiesEndTogetherWhileTheWindowAnswers)
 {
-    const std::string name = ChildProcess::UniqueName("twenty");
-    std::vector<std::unique_ptr<ChildProcess>> children;
+    const std::string name = NamedChild::UniqueName("twenty");
+    std::vector<std::unique_ptr<NamedChild>> children;
     for (int i = 0; i < 20; ++i)
-        children.push_back(std::make_unique<ChildProcess>(name, true));
+        children.push_back(std::make_unique<NamedChild>(name, true));
     MessageBoxRecorder boxes(IDYES);
     QElapsedTimer clock;
     qint64 longestGap = 0;

@@ -13,7 +13,7 @@ namespace {
 
 using MonitorView = MonitorFixture;
 
-CString TextOf(CWnd& w)
+CString WindowText(CWnd& w)
 {
     CString s;
     w.GetWindowText(s);
@@ -28,7 +28,7 @@ TEST_F(MonitorView, ShowsTheFiguresAndCyclesTheTextsOnTap)
     const char16_t* const memoryTexts[] = {
         u"Free:  12.00 MB", u"Total:  32.00 MB", u"Used:  20.00 MB", u"12.00  /  32.00 MB", u"Free:  12.00 MB"};
     for (int taps = 0; taps < int(std::size(memoryTexts)); ++taps) {
-        EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(memoryTexts[taps])) << "after " << taps << " taps";
+        EXPECT_EQ(WindowText(view->m_btnMemoryText), CString(memoryTexts[taps])) << "after " << taps << " taps";
         Tap(view->m_btnMemoryText);
     }
     EXPECT_EQ(view->m_barMemory.GetPos(), 38); // 37.5 % rounds up
@@ -37,7 +37,7 @@ TEST_F(MonitorView, ShowsTheFiguresAndCyclesTheTextsOnTap)
     ASSERT_EQ(view->m_arrFigures.GetSize(), 4);
     EXPECT_EQ(view->m_arrFigures[0], 12582912u);
     Tap(view->m_btnStorageText);
-    EXPECT_EQ(TextOf(view->m_btnStorageText).Left(8), CString(u"Total:  "));
+    EXPECT_EQ(WindowText(view->m_btnStorageText).Left(8), CString(u"Total:  "));
     // Colours come from the skin's file; keys it lacks keep their defaults.
     EXPECT_EQ(view->m_clrMainText, RGB(1, 2, 3));
     EXPECT_EQ(view->m_clrBarLow, RGB(250, 200, 0));
@@ -49,11 +49,11 @@ TEST_F(MonitorView, FiguresAreSixtyFourBitEndToEnd)
     WriteMeminfo(64L * 1024 * 1024, 6L * 1024 * 1024); // 6 GiB free of 64 GiB
     CQuilletView* view = Start();
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Free:  6144.00 MB"));
+    EXPECT_EQ(WindowText(view->m_btnMemoryText), CString(u"Free:  6144.00 MB"));
     Tap(view->m_btnMemoryText);
-    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Total:  65536.00 MB"));
+    EXPECT_EQ(WindowText(view->m_btnMemoryText), CString(u"Total:  65536.00 MB"));
     Tap(view->m_btnMemoryText);
-    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Used:  59392.00 MB"));
+    EXPECT_EQ(WindowText(view->m_btnMemoryText), CString(u"Used:  59392.00 MB"));
     EXPECT_EQ(view->m_barMemory.GetPos(), 9); // 9.375 %
 }
 
@@ -87,7 +87,7 @@ TEST_P(BatteryReadout, MapsTheStateToTextAndBars)
     CQuilletView* view = Start();
     ASSERT_NE(view, nullptr);
     const COLORREF fills[] = {view->m_clrBarBack, view->m_clrBarNormal, view->m_clrBarLow, view->m_clrBarCritical};
-    EXPECT_EQ(TextOf(view->m_btnBatteryText), CString(c.text));
+    EXPECT_EQ(WindowText(view->m_btnBatteryText), CString(c.text));
     EXPECT_EQ(view->m_barBattery.m_clrBar, fills[c.fillColour]);
     EXPECT_EQ(view->m_barBattery.m_clrBack, view->m_clrBarBack);
     EXPECT_EQ(view->m_barBattery.m_strText, CString(c.barText));
@@ -192,7 +192,7 @@ TEST_F(MonitorView, NewDocumentRunsTheInitialUpdateAgain)
     Command(ID_FILE_NEW); // Ctrl+N
     EXPECT_EQ(AfxGetTimerElapse(view->m_hWnd, AUTO_CLOSE_TIMER), 15000u);
     // The text mode survives; the figures are new.
-    EXPECT_EQ(TextOf(view->m_btnMemoryText), CString(u"Total:  32.00 MB"));
+    EXPECT_EQ(WindowText(view->m_btnMemoryText), CString(u"Total:  32.00 MB"));
     EXPECT_EQ(view->m_barMemory.GetPos(), 50);
     Command(ID_FILE_SAVE); // Ctrl+S has no handler and does nothing
     EXPECT_NE(AfxGetMainWnd(), nullptr);
@@ -297,7 +297,7 @@ TEST_F(MonitorView, UnreadablePowerTreeShowsTheBoxAndUnknown)
     EXPECT_EQ(m_boxes.boxes[0].strText, CString(u"No battery status"));
     EXPECT_EQ(m_boxes.boxes[0].strCaption, CString(u"Error"));
     EXPECT_EQ(m_boxes.boxes[0].nType, UINT(MB_OK | MB_TOPMOST));
-    EXPECT_EQ(TextOf(view->m_btnBatteryText), CString(u"Unknown"));
+    EXPECT_EQ(WindowText(view->m_btnBatteryText), CString(u"Unknown"));
     EXPECT_EQ(view->m_barBattery.m_clrBar, view->m_clrBarBack);
 }
 

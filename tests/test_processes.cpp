@@ -195,8 +195,8 @@ std::optional<PROCESSENTRY32> RecordOf(DWORD pid)
 
 TEST(OpenProcess, OnlyTheProcessOfTheRecord)
 {
-    const std::string name = ChildProcess::UniqueName("open");
-    ChildProcess child(name);
+    const std::string name = NamedChild::UniqueName("open");
+    NamedChild child(name);
     const auto record = RecordOf(DWORD(child.Pid()));
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(std::u16string(record->szExeFile), std::u16string(name.begin(), name.end()));

@@ -39,7 +39,7 @@ void ExpectWhole(CWnd& button, const std::string& what)
     EXPECT_EQ(cut, 0) << what << " is cut at its edge";
 }
 
-std::string TextOf(CWnd& button)
+std::string ShownText(CWnd& button)
 {
     CString text;
     button.GetWindowText(text);
@@ -75,10 +75,10 @@ TEST_P(TextFit, EveryLabelOfEveryWindowFits)
         if (auto* pAbout = dynamic_cast<CSkinAboutDlg*>(pDlg)) {
             for (CImageButton* pLabel :
                 {&pAbout->m_btnName, &pAbout->m_btnVersion, &pAbout->m_btnNotice, &pAbout->m_btnCredit})
-                ExpectWhole(*pLabel, TextOf(*pLabel));
+                ExpectWhole(*pLabel, ShownText(*pLabel));
         } else if (auto* pSettings = dynamic_cast<CSettingsDlg*>(pDlg)) {
             for (CImageButton* pLabel : {&pSettings->m_btnDelay, &pSettings->m_btnWarning})
-                ExpectWhole(*pLabel, TextOf(*pLabel));
+                ExpectWhole(*pLabel, ShownText(*pLabel));
         } else if (auto* pMemory = dynamic_cast<CMemoryDlg*>(pDlg)) {
             pMemory->m_nVolumeCount = 1;
             pMemory->m_arrVolumeFigures.RemoveAll();
@@ -87,7 +87,7 @@ TEST_P(TextFit, EveryLabelOfEveryWindowFits)
             for (int nMode = 0; nMode < 4; ++nMode) {
                 pMemory->m_nVolumeTextMode1 = nMode;
                 pMemory->UpdateVolumeText1();
-                ExpectWhole(pMemory->m_btnVolumeText1, TextOf(pMemory->m_btnVolumeText1));
+                ExpectWhole(pMemory->m_btnVolumeText1, ShownText(pMemory->m_btnVolumeText1));
             }
         }
     });
@@ -97,7 +97,7 @@ TEST_P(TextFit, EveryLabelOfEveryWindowFits)
         CString strText;
         strText.LoadString(nID);
         view->m_btnBatteryText.SetWindowText(strText);
-        ExpectWhole(view->m_btnBatteryText, TextOf(view->m_btnBatteryText));
+        ExpectWhole(view->m_btnBatteryText, ShownText(view->m_btnBatteryText));
     }
     view->m_arrFigures.RemoveAll();
     for (const ULONGLONG figure : {kLargestFree, kLargestTotal, kLargestFree, kLargestTotal})
@@ -106,8 +106,8 @@ TEST_P(TextFit, EveryLabelOfEveryWindowFits)
         view->m_nMemoryTextMode = view->m_nStorageTextMode = nMode;
         view->UpdateMemoryText();
         view->UpdateStorageText();
-        ExpectWhole(view->m_btnMemoryText, TextOf(view->m_btnMemoryText));
-        ExpectWhole(view->m_btnStorageText, TextOf(view->m_btnStorageText));
+        ExpectWhole(view->m_btnMemoryText, ShownText(view->m_btnMemoryText));
+        ExpectWhole(view->m_btnStorageText, ShownText(view->m_btnStorageText));
     }
     for (UINT nID : {UINT(IDC_MEMORY_DIALOG), ID_ABOUT_MENU, ID_SETTINGS_MENU})
         Command(nID);
