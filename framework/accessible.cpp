@@ -11,7 +11,7 @@
 
 namespace {
 
-AFX_ACCESSIBLE_HOOK& Hook()
+AFX_ACCESSIBLE_HOOK& AccessibleHook()
 {
     static AFX_ACCESSIBLE_HOOK hook;
     return hook;
@@ -64,21 +64,21 @@ void AfxInstallAccessibleFactory()
 
 AFX_ACCESSIBLE_HOOK AfxSetAccessibleHook(AFX_ACCESSIBLE_HOOK hook)
 {
-    std::swap(Hook(), hook);
+    std::swap(AccessibleHook(), hook);
     return hook;
 }
 
 BOOL AfxIsAccessibilityActive()
 {
-    return QAccessible::isActive() || Hook();
+    return QAccessible::isActive() || AccessibleHook();
 }
 
 void AfxNotifyAccessible(QAccessibleEvent& event)
 {
     if (!AfxIsAccessibilityActive())
         return;
-    if (Hook())
-        Hook()(&event);
+    if (AccessibleHook())
+        AccessibleHook()(&event);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-AFX_MESSAGEBOX_HOOK& Hook()
+AFX_MESSAGEBOX_HOOK& MessageBoxHook()
 {
     static AFX_MESSAGEBOX_HOOK hook;
     return hook;
@@ -67,7 +67,7 @@ int AnswerUnattended(QMessageBox& box, int nDefault)
 
 AFX_MESSAGEBOX_HOOK AfxSetMessageBoxHook(AFX_MESSAGEBOX_HOOK hook)
 {
-    std::swap(Hook(), hook);
+    std::swap(MessageBoxHook(), hook);
     return hook;
 }
 
@@ -76,8 +76,8 @@ int AfxShowMessageBox(HWND hWndOwner, LPCWSTR lpszText, LPCWSTR lpszCaption, UIN
     // Without a caption of its own, a box says what the platform's says.
     const QString caption = lpszCaption ? QString::fromUtf16(lpszCaption)
                                         : QCoreApplication::translate("AfxMessageBox", "Error");
-    if (Hook())
-        return Hook()(AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(caption.toStdU16String()), nType});
+    if (MessageBoxHook())
+        return MessageBoxHook()(AFX_MESSAGEBOX{hWndOwner, CString(lpszText), CString(caption.toStdU16String()), nType});
 
     QWidget* owner = AfxWidget(hWndOwner);
     QMessageBox box(IconOf(nType), caption, QString::fromUtf16(lpszText ? lpszText : u""), QMessageBox::NoButton,
